@@ -1,0 +1,18 @@
+// Splits a path into drive, folder, name and extension, reading it as cp932.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+struct PathParts {
+    std::string drive;      // "C:" or empty
+    std::string folder;     // up to and including the last '\' or '/'
+    std::string name;       // last component up to its last dot
+    std::string extension;  // from the last dot, dot included; empty without one
+};
+
+// Only the first 260 bytes of the path are considered.
+PathParts SplitPath(std::string_view path);
+
+}  // namespace qv

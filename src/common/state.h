@@ -1,0 +1,151 @@
+// The process-wide records of one run. Each table keeps its count beside it.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "common/command_ids.h"
+#include "common/fixed_text.h"
+#include "os/os.h"
+
+namespace qv {
+
+using PathText = FixedText<260>;
+
+struct ProgramPaths {
+    PathText exePath;
+    PathText exeFolder;  // ends in a backslash
+    PathText baseName;   // also the window class name and title
+    PathText settingsFileName;
+    PathText settingsPath;
+    PathText manualPath;
+    std::string commandLine;
+};
+
+struct ScreenMetrics {
+    int screenWidth = 0;
+    int maximizedHeight = 0;
+    int mouseButtons = 0;  // 0: no mouse
+    int itemsPerPage = 1;
+};
+
+struct MenuState {
+    int menuOpen = 0;
+    int focusLossPending = 0;
+    uint16_t lastSelectedItem = 0;
+    os::Menu lastSelectedMenu = nullptr;
+    int lastSelectByMouse = 0;
+    int alternateChoice = 0;
+};
+
+enum PositionMode {
+    positionActive = 0,
+    positionFixed = 1,
+    positionMouse = 2,
+    positionMouse2 = 3,
+    positionCenter = 4,
+    positionUnset = 9,
+};
+
+struct ViewStyle {
+    int customFont = 0;
+    FixedText<128> fontFace;
+    int fontHeight = 13;
+    int fontWeight = 400;
+    int fontItalic = 0;
+    int tabWidth = 4;
+    int firstLine = 0;
+    int pageSize = 20;
+    int itemWidth = 80;
+    int lineNumbers = 0;
+};
+
+struct KeywordSets {
+    PathText words[kKeywordSetCount][kMaxWordsPerSet];
+    int wordCount[kKeywordSetCount] = {};
+    int selected[kKeywordSetCount] = {};  // 0 no, 1 selected, 2 requested by the command line
+    int selectedCount = 0;
+    int filterActive = 0;
+};
+
+struct Settings {
+    int positionMode = positionUnset;
+    int fixedX = 0;
+    int fixedY = 0;
+    ViewStyle submenuStyle;
+    ViewStyle rootStyle;
+    int includeSubfolders = 0;
+    int sortByFilter = 0;
+    int folderGrouping = 0;
+    PathText extensionFilters[kMaxExtensions];
+    int extensionFilterCount = 0;
+    PathText editorPath;
+    FixedText<5200> searchPath;
+    int searchPathSet = 0;
+    KeywordSets keywordSets;
+};
+
+struct LauncherEntry {
+    PathText target;
+    PathText label;
+    PathText parameters;
+};
+
+struct MenuItem {
+    FixedText<520> text;       // the label shown ('&' replaced by '?')
+    FixedText<1040> fullText;  // the whole line, tabs kept: what is delivered
+    int marked = 0;
+    int lineNumber = 0;
+};
+
+struct MenuItemTable {
+    MenuItem items[kMaxMenuItems];
+    int itemCount = 0;
+    int markedCount = 0;
+    int linesScanned = 0;
+};
+
+struct MenuPlacement {
+    int x = 0;
+    int y = 0;
+    unsigned flags = 0;
+};
+
+struct FileEntry {
+    FixedText<520> path;
+    int folderNumber = 0;
+    int filterIndex = 0;
+};
+
+enum MenuType { fixedOnly = 0, folderList = 1, textPage = 2, folderListAgain = 3, textPageAgain = 4 };
+
+// The defaults of both view styles, applied by LoadSettings.
+ViewStyle DefaultSubmenuStyle();
+ViewStyle DefaultRootStyle();
+
+extern ProgramPaths programPaths;
+extern ScreenMetrics screenMetrics;
+extern os::Window mainWindow;
+extern os::Window previousForeground;
+extern MenuState menuState;
+extern Settings settings;
+extern LauncherEntry launchers[kMaxLaunchers];
+extern int launcherCount;
+extern int currentLauncher;
+extern MenuItemTable menuItems;
+extern MenuPlacement menuPlacement;
+extern ViewStyle activeStyle;
+extern FileEntry fileList[kMaxFiles];
+extern int fileCount;
+extern int currentFile;
+extern int folderCounter;
+extern int listingStopped;
+extern PathText startPath;
+extern int startMode;
+extern int listMode;     // left by the last macro expansion: 0 none, 1 "%M" quoted, 2 %M, 3 "%T" quoted, 4 %T
+extern int copyRequest;  // left by the last macro expansion: 0 none, 1 %C, 2 %X
+extern int clipboardPrefix;
+
+// Puts every record back to its state at program start (for tests).
+void ResetProcessState();
+
+}  // namespace qv

@@ -1,0 +1,35 @@
+// Text rules of the program: bytes in code page 932 (Shift-JIS).
+// Case-insensitive means ASCII letters only; the second byte of a double-byte
+// character is never a separator, a match start or a cut point.
+#pragma once
+#include <cstddef>
+#include <string_view>
+
+namespace qv {
+
+inline bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// The largest length <= limit that does not end inside a double-byte character.
+size_t CharBoundary(std::string_view text, size_t limit);
+
+// Position of the first occurrence of needle in text (ASCII letters compared
+// without case), starting only at character boundaries; npos when absent.
+// An empty needle is found at 0.
+size_t FindI(std::string_view text, std::string_view needle);
+inline bool ContainsI(std::string_view text, std::string_view needle) {
+    return FindI(text, needle) != std::string_view::npos;
+}
+
+// True when the first n bytes of text equal those of prefix ignoring case
+// (a shorter text never matches a longer prefix).
+bool StartsWithI(std::string_view text, std::string_view prefix);
+
+// Equal length and equal ignoring case.
+bool EqualsI(std::string_view a, std::string_view b);
+
+// An optional sign, then decimal digits at the start; anything else reads 0.
+int StrToInt(std::string_view text);
+
+}  // namespace qv

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace qv {
+
+// Every line of the current file that passes the keyword filter, to the clipboard.
+int CopyFilteredFileToClipboard(int beep);
+
+}  // namespace qv

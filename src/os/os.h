@@ -1,0 +1,93 @@
+// The one seam to the operating system. The program links win32.cpp; the unit
+// tests link tests/core/fake_os.cpp. Names and values follow Win32's meaning.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace os {
+
+struct MenuObj;
+struct WindowObj;
+struct FileObj;
+struct FindObj;
+using Menu = MenuObj*;
+using Window = WindowObj*;
+using File = FileObj*;
+using Find = FindObj*;
+
+// ---- files and folders
+bool PathFileExists(const char* path);   // a folder exists too
+bool PathIsDirectory(const char* path);
+enum class OpenMode { existing, always };  // OPEN_EXISTING, OPEN_ALWAYS (creates an empty file)
+File OpenFileRead(const char* path, OpenMode mode);  // nullptr when it cannot be opened
+bool GetFileSize(File file, uint64_t* size);
+// Reads sequentially from the current position; *got = 0 at the end.
+bool ReadFile(File file, char* buffer, size_t count, size_t* got);
+void CloseFile(File file);
+bool GetFullPathName(const char* name, std::string* fullPath);  // false on failure
+// SearchPathA with no extension; pathList null means the system's search order.
+// Succeeds only with a result of 1..259 characters.
+bool SearchPath(const char* pathList, const char* name, std::string* found);
+
+struct FindEntry {
+    std::string name;
+    bool isDirectory = false;
+};
+Find FindFirstFile(const char* pattern, FindEntry* entry);  // nullptr when the search fails
+bool FindNextFile(Find search, FindEntry* entry);
+void FindClose(Find search);
+// CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE): <0, 0 or >0.
+int CompareText(const char* a, const char* b);
+
+// ---- menus
+constexpr unsigned kMfString = 0x0, kMfChecked = 0x8, kMfPopup = 0x10, kMfMenuBarBreak = 0x20,
+                   kMfOwnerDraw = 0x100, kMfSeparator = 0x800;
+constexpr unsigned kTpmRightButton = 0x2, kTpmCenterAlign = 0x4, kTpmVCenterAlign = 0x10,
+                   kTpmReturnCmd = 0x100;
+Menu CreatePopupMenu();
+Menu CreateMenu();
+// An owner-drawn item carries its id as item data; a separator ignores the label.
+bool AppendMenuItem(Menu menu, unsigned flags, unsigned id, const char* label);
+bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu);  // by command, MIIM_SUBMENU
+bool SetMenuItemChecked(Menu menu, unsigned id, bool checked);  // by command, MIIM_STATE
+bool SetMenuItemOwnerDraw(Menu menu, unsigned id);              // by command, MIIM_TYPE
+int GetMenuItemId(Menu menu, int position);                     // by position, MIIM_ID; -1 on failure
+int GetMenuItemCount(Menu menu);
+Menu GetSubMenu(Menu menu, int position);
+bool DeleteMenuItemAt(Menu menu, int position);  // DeleteMenu by position: destroys its submenu
+void DestroyMenu(Menu menu);
+int TrackPopupMenu(Menu menu, unsigned flags, int x, int y, Window owner);
+void PostNullMessage(Window window);
+void CloseWindow(Window window);  // SendMessageA WM_CLOSE
+void PostLButtonDown(Window window);
+bool SetForegroundWindow(Window window);
+void InstallMenuHooks(Window window);
+void RemoveMenuHooks();
+
+// ---- screen, windows, keyboard
+struct Point {
+    int x = 0, y = 0;
+};
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+bool GetCursorPos(Point* point);
+Window GetForegroundWindow();
+bool GetWindowRect(Window window, Rect* rect);
+constexpr int kVkShift = 0x10, kVkControl = 0x11, kVkPrior = 0x21, kVkNext = 0x22, kVkUp = 0x26,
+              kVkDown = 0x28, kVkSpace = 0x20, kVkInsert = 0x2D;
+bool IsKeyDown(int virtualKey);  // high bit of GetKeyState
+void SendKeyPress(int virtualKey);  // keybd_event press, then release
+
+// ---- clipboard (CF_TEXT), sound, messages, shell
+bool ClipboardHasText();                  // IsClipboardFormatAvailable
+bool ClipboardGetText(std::string* text);  // false: cannot open, or no data
+bool ClipboardSetText(std::string_view text);  // replaces the content; false leaves it as it was
+void InformationBeep();                   // MessageBeep(MB_ICONASTERISK)
+void ShowErrorBox(Window owner, const char* text, const char* title);  // MB_ICONERROR
+// ShellExecuteA with the default verb and SW_SHOWNORMAL; null parameters or folder are passed as null.
+void ShellExecute(const char* file, const char* parameters, const char* workingFolder);
+
+}  // namespace os
