@@ -1,0 +1,49 @@
+// Entry point: derive the paths, create the hidden window, run the message loop.
+#include <windows.h>
+#include <shlwapi.h>
+
+#include "app/window_proc.h"
+#include "common/program_paths.h"
+#include "common/state.h"
+
+namespace {
+
+bool RegisterMainClass(HINSTANCE instance, const char* className) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "MYICON");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    windowClass.lpszClassName = className;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+bool CreateMainWindow(HINSTANCE instance, const char* className) {
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES | WS_EX_TOPMOST, className, className,
+                                  WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 32, 32, nullptr, nullptr, instance,
+                                  nullptr);
+    if (!window) return false;
+    ShowWindow(window, SW_HIDE);
+    UpdateWindow(window);
+    return true;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int) {
+    char exePath[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exePath, MAX_PATH);
+    qv::InitProgramPaths(exePath, commandLine ? commandLine : "");
+    const char* className = qv::programPaths.baseName.c_str();
+    if (!previousInstance && !RegisterMainClass(instance, className)) return 0;
+    if (!CreateMainWindow(instance, className)) return 0;
+    MSG message;
+    // GetMessageA returns -1 on an error: the loop ends then too.
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,66 @@
+// The hidden window: start-up, the start timer and the messages of the open menu.
+#include "app/window_proc.h"
+
+#include "app/owner_draw.h"
+#include "app/screen_metrics.h"
+#include "common/state.h"
+#include "lines/folders.h"
+#include "menu/tracking.h"
+#include "settings/startup.h"
+
+namespace {
+
+constexpr UINT_PTR kStartTimer = 610;
+
+os::Window Seam(HWND window) { return reinterpret_cast<os::Window>(window); }
+os::Menu Seam(HMENU menu) { return reinterpret_cast<os::Menu>(menu); }
+
+LRESULT OnCreate(HWND window) {
+    ReadScreenMetrics();
+    if (qv::StartUp(Seam(window))) SetTimer(window, kStartTimer, 0, nullptr);
+    else SendMessageA(window, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_TIMER:
+        if (wParam == kStartTimer) {
+            KillTimer(window, kStartTimer);
+            qv::ShowStartMenu(Seam(window));
+        }
+        return 0;
+    case WM_INITMENU:
+        qv::OnInitMenu();
+        return 0;
+    case WM_INITMENUPOPUP:
+        qv::OnInitMenuPopup(Seam(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam));
+        return 0;
+    case WM_MENUSELECT:
+        qv::OnMenuSelect(static_cast<uint32_t>(wParam), Seam(reinterpret_cast<HMENU>(lParam)));
+        return 0;
+    case WM_KILLFOCUS:
+        qv::OnKillFocus(Seam(window));
+        return 0;
+    case WM_LBUTTONDOWN:
+        return qv::OnLButtonDown();
+    case WM_MEASUREITEM:
+        MeasureOwnerDrawItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return 0;
+    case WM_DRAWITEM:
+        DrawOwnerDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

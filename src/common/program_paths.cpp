@@ -1,0 +1,25 @@
+#include "common/program_paths.h"
+
+#include <string>
+
+#include "common/path_split.h"
+#include "common/state.h"
+
+namespace qv {
+
+void InitProgramPaths(std::string_view exePath, std::string_view commandLine) {
+    ProgramPaths& paths = programPaths;
+    if (exePath.size() >= 2 && exePath.front() == '"' && exePath.back() == '"')
+        exePath = exePath.substr(1, exePath.size() - 2);
+    paths.exePath = exePath;
+    PathParts parts = SplitPath(paths.exePath.view());
+    paths.exeFolder = parts.drive + parts.folder;
+    paths.baseName = parts.name;
+    paths.settingsFileName = parts.name + ".ini";
+    paths.settingsPath = std::string(paths.exeFolder.view()) + std::string(paths.settingsFileName.view());
+    // The manual keeps its name whatever the executable is called.
+    paths.manualPath = std::string(paths.exeFolder.view()) + "Qivora.txt";
+    paths.commandLine = std::string(commandLine);
+}
+
+}  // namespace qv

@@ -1,0 +1,238 @@
+// The operating-system seam on Win32 (ANSI entry points).
+#include <windows.h>
+#include <shlwapi.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+// The seam keeps the plain Win32 names; the ANSI functions are called by name.
+#undef PathFileExists
+#undef PathIsDirectory
+#undef GetFullPathName
+#undef SearchPath
+#undef FindFirstFile
+#undef FindNextFile
+#undef ShellExecute
+
+#include "common/state.h"
+#include "menu/hooks.h"
+#include "os/os.h"
+
+namespace os {
+
+namespace {
+HWND Hwnd(Window window) { return reinterpret_cast<HWND>(window); }
+HMENU Hmenu(Menu menu) { return reinterpret_cast<HMENU>(menu); }
+HANDLE Handle(File file) { return reinterpret_cast<HANDLE>(file); }
+HHOOK mouseHook = nullptr;
+HHOOK keyboardHook = nullptr;
+
+struct FindState {
+    HANDLE handle;
+    WIN32_FIND_DATAA data;
+};
+void ToEntry(const WIN32_FIND_DATAA& data, FindEntry* entry) {
+    entry->name = data.cFileName;
+    entry->isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+bool SetItemInfo(Menu menu, unsigned id, MENUITEMINFOA& info) {
+    info.cbSize = sizeof(MENUITEMINFOA);
+    return SetMenuItemInfoA(Hmenu(menu), id, FALSE, &info) != 0;
+}
+}  // namespace
+
+bool PathFileExists(const char* path) { return PathFileExistsA(path) != 0; }
+bool PathIsDirectory(const char* path) { return PathIsDirectoryA(path) != 0; }
+
+File OpenFileRead(const char* path, OpenMode mode) {
+    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                mode == OpenMode::always ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    return handle == INVALID_HANDLE_VALUE ? nullptr : reinterpret_cast<File>(handle);
+}
+bool GetFileSize(File file, uint64_t* size) {
+    LARGE_INTEGER value;
+    if (!GetFileSizeEx(Handle(file), &value)) return false;
+    *size = static_cast<uint64_t>(value.QuadPart);
+    return true;
+}
+bool ReadFile(File file, char* buffer, size_t count, size_t* got) {
+    DWORD read = 0;
+    DWORD ask = count > (1u << 30) ? (1u << 30) : static_cast<DWORD>(count);
+    BOOL ok = ::ReadFile(Handle(file), buffer, ask, &read, nullptr);
+    *got = read;
+    return ok != 0;
+}
+void CloseFile(File file) { CloseHandle(Handle(file)); }
+
+bool GetFullPathName(const char* name, std::string* fullPath) {
+    char buffer[MAX_PATH];
+    DWORD length = GetFullPathNameA(name, MAX_PATH, buffer, nullptr);
+    if (length == 0 || length >= MAX_PATH) return false;
+    *fullPath = buffer;
+    return true;
+}
+bool SearchPath(const char* pathList, const char* name, std::string* found) {
+    char buffer[MAX_PATH];
+    DWORD length = SearchPathA(pathList, name, nullptr, MAX_PATH, buffer, nullptr);
+    if (length == 0 || length >= MAX_PATH) return false;
+    *found = buffer;
+    return true;
+}
+
+Find FindFirstFile(const char* pattern, FindEntry* entry) {
+    auto state = new FindState;
+    state->handle = FindFirstFileA(pattern, &state->data);
+    if (state->handle == INVALID_HANDLE_VALUE) {
+        delete state;
+        return nullptr;
+    }
+    ToEntry(state->data, entry);
+    return reinterpret_cast<Find>(state);
+}
+bool FindNextFile(Find search, FindEntry* entry) {
+    auto state = reinterpret_cast<FindState*>(search);
+    if (!FindNextFileA(state->handle, &state->data)) return false;
+    ToEntry(state->data, entry);
+    return true;
+}
+void FindClose(Find search) {
+    auto state = reinterpret_cast<FindState*>(search);
+    ::FindClose(state->handle);
+    delete state;
+}
+int CompareText(const char* a, const char* b) {
+    return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) - CSTR_EQUAL;
+}
+
+Menu CreatePopupMenu() { return reinterpret_cast<Menu>(::CreatePopupMenu()); }
+Menu CreateMenu() { return reinterpret_cast<Menu>(::CreateMenu()); }
+bool AppendMenuItem(Menu menu, unsigned flags, unsigned id, const char* label) {
+    // An owner-drawn item's data is its own id.
+    LPCSTR data = (flags & MF_OWNERDRAW) ? reinterpret_cast<LPCSTR>(static_cast<UINT_PTR>(id)) : label;
+    return AppendMenuA(Hmenu(menu), flags, id, data) != 0;
+}
+bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu) {
+    MENUITEMINFOA info{};
+    info.fMask = MIIM_SUBMENU;
+    info.hSubMenu = Hmenu(submenu);
+    return SetItemInfo(menu, id, info);
+}
+bool SetMenuItemChecked(Menu menu, unsigned id, bool checked) {
+    MENUITEMINFOA info{};
+    info.fMask = MIIM_STATE;
+    info.fState = checked ? MFS_CHECKED : 0;
+    return SetItemInfo(menu, id, info);
+}
+bool SetMenuItemOwnerDraw(Menu menu, unsigned id) {
+    MENUITEMINFOA info{};
+    info.fMask = MIIM_TYPE;
+    info.fType = MFT_OWNERDRAW;
+    return SetItemInfo(menu, id, info);
+}
+int GetMenuItemId(Menu menu, int position) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(MENUITEMINFOA);
+    info.fMask = MIIM_ID;
+    if (!GetMenuItemInfoA(Hmenu(menu), static_cast<UINT>(position), TRUE, &info)) return -1;
+    return static_cast<int>(info.wID);
+}
+int GetMenuItemCount(Menu menu) { return ::GetMenuItemCount(Hmenu(menu)); }
+Menu GetSubMenu(Menu menu, int position) { return reinterpret_cast<Menu>(::GetSubMenu(Hmenu(menu), position)); }
+bool DeleteMenuItemAt(Menu menu, int position) { return DeleteMenu(Hmenu(menu), position, MF_BYPOSITION) != 0; }
+void DestroyMenu(Menu menu) { ::DestroyMenu(Hmenu(menu)); }
+int TrackPopupMenu(Menu menu, unsigned flags, int x, int y, Window owner) {
+    return ::TrackPopupMenu(Hmenu(menu), flags, x, y, 0, Hwnd(owner), nullptr);
+}
+void PostNullMessage(Window window) { PostMessageA(Hwnd(window), WM_NULL, 0, 0); }
+void PostLButtonDown(Window window) { PostMessageA(Hwnd(window), WM_LBUTTONDOWN, 0, 0); }
+void CloseWindow(Window window) { SendMessageA(Hwnd(window), WM_CLOSE, 0, 0); }
+bool SetForegroundWindow(Window window) { return ::SetForegroundWindow(Hwnd(window)) != 0; }
+
+static LRESULT CALLBACK MenuMouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (qv::MenuMouseHookAction(code, static_cast<unsigned>(wParam))) return 1;
+    return CallNextHookEx(mouseHook, code, wParam, lParam);
+}
+static LRESULT CALLBACK MenuKeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (qv::MenuKeyboardHookAction(code, static_cast<unsigned>(wParam), static_cast<uint32_t>(lParam))) return 1;
+    return CallNextHookEx(keyboardHook, code, wParam, lParam);
+}
+void InstallMenuHooks(Window window) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    mouseHook = SetWindowsHookExA(WH_MOUSE, MenuMouseHookProc, instance,
+                                  GetWindowThreadProcessId(Hwnd(window), nullptr));
+    keyboardHook = SetWindowsHookExA(WH_KEYBOARD, MenuKeyboardHookProc, instance,
+                                     GetWindowThreadProcessId(Hwnd(window), nullptr));
+}
+void RemoveMenuHooks() {
+    if (mouseHook) UnhookWindowsHookEx(mouseHook);
+    if (keyboardHook) UnhookWindowsHookEx(keyboardHook);
+}
+
+bool GetCursorPos(Point* point) {
+    POINT p;
+    if (!::GetCursorPos(&p)) return false;
+    point->x = p.x;
+    point->y = p.y;
+    return true;
+}
+Window GetForegroundWindow() { return reinterpret_cast<Window>(::GetForegroundWindow()); }
+bool GetWindowRect(Window window, Rect* rect) {
+    RECT r;
+    if (!window || !::GetWindowRect(Hwnd(window), &r)) return false;
+    *rect = Rect{r.left, r.top, r.right, r.bottom};
+    return true;
+}
+bool IsKeyDown(int virtualKey) { return GetKeyState(virtualKey) < 0; }
+void SendKeyPress(int virtualKey) {
+    keybd_event(static_cast<BYTE>(virtualKey), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(virtualKey), 0, KEYEVENTF_KEYUP, 0);
+}
+
+bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != 0; }
+bool ClipboardGetText(std::string* text) {
+    if (!OpenClipboard(nullptr)) return false;
+    bool ok = false;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (auto bytes = static_cast<const char*>(GlobalLock(data))) {
+            *text = std::string(bytes, strnlen(bytes, GlobalSize(data)));
+            GlobalUnlock(data);
+            ok = true;
+        }
+    }
+    CloseClipboard();
+    return ok;
+}
+bool ClipboardSetText(std::string_view text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
+    if (!block) return false;
+    auto bytes = static_cast<char*>(GlobalLock(block));
+    if (!bytes) {
+        GlobalFree(block);
+        return false;
+    }
+    std::memcpy(bytes, text.data(), text.size());
+    GlobalUnlock(block);
+    // The hidden window owns the clipboard: a null owner makes SetClipboardData fail.
+    if (!OpenClipboard(Hwnd(qv::mainWindow))) {
+        GlobalFree(block);
+        return false;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_TEXT, block)) {
+        GlobalFree(block);
+        CloseClipboard();
+        return false;
+    }
+    CloseClipboard();
+    return true;
+}
+void InformationBeep() { MessageBeep(MB_ICONASTERISK); }
+void ShowErrorBox(Window owner, const char* text, const char* title) {
+    MessageBoxA(Hwnd(owner), text, title, MB_ICONERROR);
+}
+void ShellExecute(const char* file, const char* parameters, const char* workingFolder) {
+    ShellExecuteA(nullptr, nullptr, file, parameters, workingFolder, SW_SHOWNORMAL);
+}
+
+}  // namespace os
