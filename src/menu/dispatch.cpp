@@ -1,0 +1,83 @@
+#include "menu/dispatch.h"
+
+#include "common/state.h"
+#include "menu/fixed_items.h"
+#include "menu/launch.h"
+#include "menu/popup.h"
+
+namespace qv {
+
+namespace {
+
+CommandPlan Plan(Step step, int argument = 0) { return {step, argument}; }
+
+CommandPlan PlanFileMove(bool forward, bool ctrlHeld) {
+    if (ctrlHeld) return Plan(forward ? Step::lastFile : Step::firstFile);
+    if (menuState.alternateChoice == 1) return Plan(Step::folderList);
+    return Plan(forward ? Step::nextFile : Step::previousFile);
+}
+
+// A list of no files keeps the first place rather than leave the table.
+int NextFile() { return currentFile < 0 || currentFile + 1 >= fileCount ? 0 : currentFile + 1; }
+int PreviousFile() {
+    if (fileCount <= 0) return 0;
+    const int previous = currentFile - 1;
+    return previous < 0 || previous >= fileCount ? fileCount - 1 : previous;
+}
+
+void SelectKeywordSets(int onlySet) {
+    KeywordSets& sets = settings.keywordSets;
+    for (int set = 0; set < kKeywordSetCount; ++set) sets.selected[set] = set == onlySet ? 1 : 0;
+    sets.selectedCount = onlySet >= 0 ? 1 : 0;
+    sets.filterActive = sets.selectedCount > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+CommandPlan PlanCommand(unsigned command, bool ctrlHeld) {
+    if (command == cmdSettingsFile) return Plan(Step::openSettingsFile);
+    if (command == cmdManual) return Plan(Step::openManual);
+    if (InRange(command, cmdLauncherFirst, cmdLauncherLast))
+        return Plan(Step::chooseLauncher, int(command - cmdLauncherFirst));
+    if (command == cmdTitle) return Plan(Step::applyToMarked);
+    if (command == cmdNextInSubmenu || command == cmdNextOnPage) return PlanFileMove(true, ctrlHeld);
+    if (command == cmdReturnInSubmenu || command == cmdReturnOnPage) return PlanFileMove(false, ctrlHeld);
+    if (InRange(command, cmdLineFirst, cmdLineLast)) {
+        const int item = int(command - cmdLineFirst);
+        if (item >= menuItems.itemCount) return Plan(Step::nothing);
+        if (ctrlHeld && menuState.alternateChoice == 1) return Plan(Step::pageAgain);
+        return Plan(Step::applyToItem, item);
+    }
+    // With Ctrl the keyword choices only show the page again: sets are toggled in the open menu.
+    if (command == cmdGrepAll) return Plan(ctrlHeld ? Step::pageAgain : Step::allKeywordSets);
+    if (InRange(command, cmdGrepSetFirst, cmdGrepSetLast))
+        return ctrlHeld ? Plan(Step::pageAgain) : Plan(Step::oneKeywordSet, int(command - cmdGrepSetFirst));
+    return Plan(Step::nothing);
+}
+
+void CarryOutCommand(os::Window window, unsigned command, bool ctrlHeld) {
+    const CommandPlan plan = PlanCommand(command, ctrlHeld);
+    int showAgain = textPageAgain;
+    switch (plan.step) {
+    case Step::nothing: return;
+    case Step::openSettingsFile: OpenWithEditor(programPaths.settingsPath.view()); return;
+    case Step::openManual: OpenWithEditor(programPaths.manualPath.view()); return;
+    case Step::chooseLauncher:
+        currentLauncher = plan.argument;
+        ApplyCurrentLauncher(lineSourceFirstMarked, 0, ctrlHeld);
+        return;
+    case Step::applyToMarked: ApplyCurrentLauncher(lineSourceFirstMarked, 0, ctrlHeld); return;
+    case Step::applyToItem: ApplyCurrentLauncher(lineSourceItem, plan.argument, ctrlHeld); return;
+    case Step::nextFile: currentFile = NextFile(); break;
+    case Step::previousFile: currentFile = PreviousFile(); break;
+    case Step::lastFile: currentFile = fileCount > 0 ? fileCount - 1 : 0; break;
+    case Step::firstFile: currentFile = 0; break;
+    case Step::folderList: showAgain = folderListAgain; break;
+    case Step::pageAgain: break;
+    case Step::allKeywordSets: SelectKeywordSets(-1); break;
+    case Step::oneKeywordSet: SelectKeywordSets(plan.argument); break;
+    }
+    ShowPopupMenu(window, showAgain);
+}
+
+}  // namespace qv
