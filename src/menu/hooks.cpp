@@ -1,9 +1,173 @@
 #include "menu/hooks.h"
 
+#include <string>
+
+#include "common/state.h"
+#include "common/text.h"
+#include "output/clipboard.h"
+#include "output/macros.h"
+#include "output/marked.h"
+
 namespace qv {
-bool MenuMouseHookAction(int, unsigned) { return false; }
-bool MenuKeyboardHookAction(int, unsigned, uint32_t) { return false; }
-void ToggleItemMark(int) {}
-void SetItemMark(int, int) {}
-void ToggleKeywordSet(int) {}
+
+namespace {
+
+constexpr uint32_t kKeyReleased = 0x80000000u;
+
+bool Highlighted() { return menuState.lastSelectedMenu != nullptr; }
+
+// The line item of the highlighted id, or -1. The table may describe another
+// submenu than the one highlighted, so an id beyond itemCount is not a line.
+int HighlightedLine() {
+    const unsigned id = menuState.lastSelectedItem;
+    if (!InRange(id, cmdLineFirst, cmdLineLast)) return -1;
+    const int k = static_cast<int>(id - cmdLineFirst);
+    return k < menuItems.itemCount && k < kMaxMenuItems ? k : -1;
+}
+
+int HighlightedKeywordSet() {
+    const unsigned id = menuState.lastSelectedItem;
+    return InRange(id, cmdGrepSetFirst, cmdGrepSetLast) ? static_cast<int>(id - cmdGrepSetFirst) : -1;
+}
+
+int HighlightedLauncher() {
+    const unsigned id = menuState.lastSelectedItem;
+    return InRange(id, cmdLauncherFirst, cmdLauncherLast) ? static_cast<int>(id - cmdLauncherFirst) : -1;
+}
+
+bool IsClipLauncher(int n) { return n >= 0 && ContainsI(launchers[n].target.view(), "@clip"); }
+
+std::string_view CurrentFilePath() {
+    if (currentFile < 0 || currentFile >= kMaxFiles) return {};
+    return fileList[currentFile].path.view();
+}
+
+void RefreshLineItem(int k) {
+    if (!Highlighted()) return;
+    if (activeStyle.customFont == 1)
+        os::SetMenuItemOwnerDraw(menuState.lastSelectedMenu, menuState.lastSelectedItem);
+    else
+        os::SetMenuItemChecked(menuState.lastSelectedMenu, menuState.lastSelectedItem, menuItems.items[k].marked == 1);
+}
+
+void CopyLineItem(int k) {
+    if (os::IsKeyDown(os::kVkControl)) clipboardPrefix = 0;
+    AppendClipboardText(menuItems.items[k].fullText.view(), 1);
+    clipboardPrefix = 1;
+}
+
+void CopyForLauncher(int n) {
+    if (os::IsKeyDown(os::kVkControl)) clipboardPrefix = 0;
+    const std::string text = ExpandMacros(launchers[n].parameters.view(), CurrentFilePath(), 1);
+    if (menuItems.markedCount == 0) CopyItemsToClipboard(allItems, 1);
+    else if (listMode == 1 || listMode == 2) RunMarkedArguments(text, actionCopy);
+    else if (listMode == 3 || listMode == 4) RunMarkedText(text, actionCopy);
+    else CopyItemsToClipboard(markedItems, 1);
+    clipboardPrefix = 1;
+}
+
+// Page Down and Page Up step the highlight on; Shift reverses the direction.
+void StepHighlight() { os::SendKeyPress(os::IsKeyDown(os::kVkShift) ? os::kVkUp : os::kVkDown); }
+
+bool MiddleButton() {
+    if (int k = HighlightedLine(); k >= 0) {
+        ToggleItemMark(k);
+        return true;
+    }
+    if (int n = HighlightedKeywordSet(); n >= 0) {
+        ToggleKeywordSet(n);
+        return true;
+    }
+    return false;
+}
+
+bool RightButton() {
+    if (int k = HighlightedLine(); k >= 0) {
+        CopyLineItem(k);
+        return true;
+    }
+    const unsigned id = menuState.lastSelectedItem;
+    if (InRange(id, cmdLineFirst, cmdLineLast)) return false;  // not a line of the table
+    if (int n = HighlightedLauncher(); n >= 0) {
+        if (!IsClipLauncher(n)) return false;
+        CopyForLauncher(n);
+        return true;
+    }
+    menuState.alternateChoice = 1;  // the menu chooses the item; the dispatch sees the right button
+    return false;
+}
+
+}  // namespace
+
+bool MenuMouseHookAction(int code, unsigned message) {
+    if (code < 0 || !Highlighted()) return false;
+    if (message == kWmMButtonDown) return MiddleButton();
+    if (message == kWmRButtonDown) return RightButton();
+    return false;
+}
+
+bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData) {
+    if (code < 0 || code == kHcNoRemove || (keyData & kKeyReleased) || !Highlighted()) return false;
+    const int k = HighlightedLine();
+    switch (virtualKey) {
+    case os::kVkSpace:
+        return MiddleButton();
+    case os::kVkInsert:
+        if (k >= 0) {
+            CopyLineItem(k);
+            return true;
+        }
+        if (IsClipLauncher(HighlightedLauncher())) {
+            CopyForLauncher(HighlightedLauncher());
+            return true;
+        }
+        return false;
+    case os::kVkNext:
+    case os::kVkPrior:
+        if (k < 0) return false;
+        SetItemMark(k, virtualKey == os::kVkNext ? 1 : 0);
+        StepHighlight();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ToggleItemMark(int item) {
+    if (item < 0 || item >= menuItems.itemCount || item >= kMaxMenuItems) return;
+    MenuItem& line = menuItems.items[item];
+    line.marked = line.marked == 1 ? 0 : 1;
+    menuItems.markedCount += line.marked == 1 ? 1 : -1;
+    RefreshLineItem(item);
+}
+
+void SetItemMark(int item, int marked) {
+    if (item < 0 || item >= menuItems.itemCount || item >= kMaxMenuItems) return;
+    MenuItem& line = menuItems.items[item];
+    marked = marked ? 1 : 0;
+    if (line.marked != marked) {
+        line.marked = marked;
+        menuItems.markedCount += marked == 1 ? 1 : -1;
+    }
+    RefreshLineItem(item);
+}
+
+void ToggleKeywordSet(int set) {
+    if (set < 0 || set >= kKeywordSetCount) return;
+    KeywordSets& sets = settings.keywordSets;
+    if (sets.selected[set] == 1) {
+        sets.selected[set] = 0;
+        if (--sets.selectedCount <= 0) {
+            sets.selectedCount = 0;
+            sets.filterActive = 0;
+        }
+    } else {
+        sets.selected[set] = 1;
+        ++sets.selectedCount;
+        sets.filterActive = 1;
+    }
+    if (Highlighted())
+        os::SetMenuItemChecked(menuState.lastSelectedMenu, menuState.lastSelectedItem, sets.selected[set] == 1);
+}
+
 }  // namespace qv

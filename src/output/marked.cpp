@@ -1,6 +1,101 @@
 #include "output/marked.h"
 
+#include <string>
+
+#include "common/state.h"
+#include "common/text.h"
+#include "output/clipboard.h"
+#include "output/shell_launch.h"
+#include "output/text_block.h"
+
 namespace qv {
-void RunMarkedArguments(std::string_view, MarkedAction) {}
-void RunMarkedText(std::string_view, MarkedAction) {}
+
+namespace {
+
+enum Joining { separateArguments, oneText };
+
+struct Placeholder {
+    std::string_view head, tail;
+    bool found = false;
+};
+
+// The first occurrence, quoted form before bare form; later ones stay in the tail.
+Placeholder FindPlaceholder(std::string_view text, std::string_view quoted, std::string_view bare) {
+    Placeholder place;
+    size_t at = FindI(text, quoted);
+    size_t length = quoted.size();
+    if (at == std::string_view::npos) {
+        at = FindI(text, bare);
+        length = bare.size();
+    }
+    if (at == std::string_view::npos) return place;
+    place.head = text.substr(0, at);
+    place.tail = text.substr(at + length);
+    place.found = true;
+    return place;
+}
+
+std::string_view CurrentTarget() {
+    if (currentLauncher < 0 || currentLauncher >= kMaxLaunchers) return {};
+    return launchers[currentLauncher].target.view();
+}
+
+// Appends the marked lines; false when none is marked.
+bool AppendMarkedLines(TextBlock* command, Joining joining) {
+    const bool quoteEach = joining == separateArguments && listMode == 1;
+    const bool quoteGroup = joining == oneText && listMode == 3;
+    const int count = menuItems.itemCount < kMaxMenuItems ? menuItems.itemCount : kMaxMenuItems;
+    bool any = false;
+    for (int k = 0; k < count; ++k) {
+        const MenuItem& item = menuItems.items[k];
+        if (item.marked != 1) continue;
+        if (!any && quoteGroup) command->Append("\"");
+        any = true;
+        if (quoteEach) command->Append("\"");
+        command->Append(item.fullText.view());
+        if (quoteEach) command->Append("\"");
+        if (joining == separateArguments) command->Append(" ");
+    }
+    if (!any) return false;
+    if (joining == separateArguments) command->Shrink(command->size() - 1);
+    if (quoteGroup) command->Append("\"");
+    return true;
+}
+
+void RunMarked(std::string_view text, MarkedAction action, Joining joining) {
+    const Placeholder place = joining == separateArguments ? FindPlaceholder(text, "\"%M\"", "%M")
+                                                           : FindPlaceholder(text, "\"%T\"", "%T");
+    if (!place.found) return;
+    const bool linesOnly = action == actionCopyAndRun;
+    TextBlock command;
+    if (!linesOnly) command.Append(place.head);
+    if (!AppendMarkedLines(&command, joining)) return;
+    if (!linesOnly) command.Append(place.tail);
+    if (command.failed()) return;
+
+    switch (action) {
+    case actionRun:
+        ShellLaunch(CurrentTarget(), command.view());
+        break;
+    case actionCopy:
+        AppendClipboardText(command.view(), 1);
+        break;
+    case actionCopyAndRun: {
+        AppendClipboardText(command.view(), 3);
+        std::string_view tail = place.tail;
+        if (!tail.empty() && tail.front() == ' ') tail.remove_prefix(1);
+        std::string parameters(place.head);
+        parameters.append(tail);
+        ShellLaunch(CurrentTarget(), parameters);
+        break;
+    }
+    }
+}
+
+}  // namespace
+
+void RunMarkedArguments(std::string_view text, MarkedAction action) { RunMarked(text, action, separateArguments); }
+
+void RunMarkedText(std::string_view text, MarkedAction action) { RunMarked(text, action, oneText); }
+
 }  // namespace qv
