@@ -85,6 +85,9 @@ TEST_F(OptionsTest, FontFaceIsCutToWholeCharactersAndTheNextFieldStillCounts) {
     for (int i = 0; i < 64; ++i) face += "\x82\xA0";  // 128 bytes of double-byte characters
     ParseFontOption(face + "\r\n");
     EXPECT_EQ(settings.submenuStyle.fontFace.view(), face.substr(0, 126));
+    // Once a character is dropped, the rest of the field goes with it.
+    ParseFontOption(std::string(126, 'A') + "\x82\xA0" "B,\r\n");
+    EXPECT_EQ(settings.submenuStyle.fontFace.view(), std::string(126, 'A'));
 }
 
 TEST_F(OptionsTest, TextLayoutRangesPerStyle) {
