@@ -15,13 +15,13 @@ struct FieldGrammar {
 
 constexpr int kAnyFieldCount = 1 << 30;
 
-//                                    separator  token  fields  CR/LF ends
-constexpr FieldGrammar kMenuFields{",", 6, 2, true};
-constexpr FieldGrammar kFontFields{",", 127, 8, true};
-constexpr FieldGrammar kTextFields{",", 6, 10, true};
-constexpr FieldGrammar kListFields{",", 6, 2, true};
-constexpr FieldGrammar kFilterFields{";", 259, kAnyFieldCount, true};
-constexpr FieldGrammar kKeywordFields{" | ", 259, kAnyFieldCount, false};
+//                                      sep        token  fields          CR/LF ends
+constexpr FieldGrammar kMenuFields{     ",",       6,     2,              true};
+constexpr FieldGrammar kFontFields{     ",",       127,   8,              true};
+constexpr FieldGrammar kTextFields{     ",",       6,     10,             true};
+constexpr FieldGrammar kListFields{     ",",       6,     2,              true};
+constexpr FieldGrammar kFilterFields{   ";",       259,   kAnyFieldCount, true};
+constexpr FieldGrammar kKeywordFields{  " | ",     259,   kAnyFieldCount, false};
 
 class FieldCutter {
 public:

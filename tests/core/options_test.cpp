@@ -1,18 +1,11 @@
 #include "settings/options.h"
 
-#include <vector>
-
 #include "settings_fixture.h"
 
 namespace qv {
 namespace {
 
 using OptionsTest = SettingsTest;
-
-std::vector<std::string> Words(int set) {
-    const KeywordSets& sets = settings.keywordSets;
-    return std::vector<std::string>(sets.words[set], sets.words[set] + sets.wordCount[set]);
-}
 
 std::vector<std::string> Extensions() {
     return std::vector<std::string>(settings.extensionFilters, settings.extensionFilters + settings.extensionFilterCount);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "common/state.h"
 #include "fake_os.h"
@@ -10,6 +11,12 @@
 #include "settings/switches.h"
 
 namespace qv {
+
+// The words of keyword set i, in order.
+inline std::vector<std::string> Words(int set) {
+    const KeywordSets& sets = settings.keywordSets;
+    return std::vector<std::string>(sets.words[set], sets.words[set] + sets.wordCount[set]);
+}
 
 class SettingsTest : public ::testing::Test {
 protected:

@@ -1,18 +1,11 @@
 #include "settings/switches.h"
 
-#include <vector>
-
 #include "settings_fixture.h"
 
 namespace qv {
 namespace {
 
 using SwitchesTest = SettingsTest;
-
-std::vector<std::string> Words(int set) {
-    const KeywordSets& sets = settings.keywordSets;
-    return std::vector<std::string>(sets.words[set], sets.words[set] + sets.wordCount[set]);
-}
 
 TEST_F(SwitchesTest, MenuSwitchWinsOverTheSettingsFile) {
     const std::string ini = "[system]\r\n@menu=100,200\r\n%end\r\n";
