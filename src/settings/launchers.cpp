@@ -1,19 +1,104 @@
 #include "settings/launchers.h"
 
+#include "common/path_split.h"
 #include "common/state.h"
+#include "common/text.h"
+#include "settings/section.h"
 
 namespace qv {
 
-bool ResolveProgramPath(std::string_view name, bool, std::string* path) {
-    *path = std::string(name);
+namespace {
+
+constexpr const char* kQuotedP = "\"%P\"";
+
+// A name that exists as written: its full path when that fits in 259 characters.
+std::string FullPathOr(const std::string& name, const std::string& fallback) {
+    std::string full;
+    if (os::GetFullPathName(name.c_str(), &full) && full.size() < 260) return full;
+    return fallback;
+}
+
+bool Search(const char* pathList, const std::string& name, bool tryExe, std::string* path) {
+    if (os::SearchPath(pathList, name.c_str(), path)) return true;
+    return tryExe && os::SearchPath(pathList, (name + ".exe").c_str(), path);
+}
+
+void AddLauncher(std::string_view target, std::string_view label, std::string_view parameters) {
+    LauncherEntry& entry = launchers[launcherCount++];
+    entry.target = target;
+    entry.label = label;
+    entry.parameters = parameters;
+}
+
+// A built-in target: "@system", "@clipX" (the whole filtered file) or "@clip".
+bool AddBuiltIn(std::string_view targetText, std::string_view label, bool labelIsTarget) {
+    const char* keyword = nullptr;
+    if (StartsWithI(targetText, "@system")) keyword = "@system";
+    else if (StartsWithI(targetText, "@clipX")) keyword = "@clipX";
+    else if (StartsWithI(targetText, "@clip")) keyword = "@clip";
+    else return false;
+    AddLauncher(keyword, labelIsTarget ? std::string_view(keyword) : label, "");
+    return true;
+}
+
+// One line that is neither "%end" nor a parameter line. A program or document
+// that exists wins over the built-in keywords; folders and unknown names add nothing.
+void ReadEntryLine(std::string_view line) {
+    const size_t bar = FindI(line, " | ");
+    const bool labelled = bar != std::string_view::npos;
+    const std::string_view targetText = labelled ? line.substr(0, bar) : line;
+    const std::string_view label = labelled ? line.substr(bar + 3) : std::string_view();
+    std::string path;
+    if (ResolveProgramPath(targetText, true, &path) && !os::PathIsDirectory(path.c_str())) {
+        AddLauncher(path, labelled ? label : std::string_view(SplitPath(path).name), kQuotedP);
+        return;
+    }
+    AddBuiltIn(targetText, label, !labelled);
+}
+
+}  // namespace
+
+bool ResolveProgramPath(std::string_view nameText, bool tryExe, std::string* path) {
+    const std::string name(nameText);
+    *path = name;
+    if (name.empty()) return false;
+    if (os::PathFileExists(name.c_str())) {
+        *path = FullPathOr(name, name);
+        return true;
+    }
+    const std::string withExe = name + ".exe";
+    if (tryExe && os::PathFileExists(withExe.c_str())) {
+        *path = FullPathOr(withExe, name);
+        return true;
+    }
+    std::string found;
+    if ((settings.searchPathSet == 1 && Search(settings.searchPath.c_str(), name, tryExe, &found)) ||
+        Search(nullptr, name, tryExe, &found)) {
+        *path = found;
+        return true;
+    }
     return false;
 }
 
-void ReadExecSection(std::string_view) {
+// [exec]: one entry a line, at most 20, read after [system] so "@path=" applies.
+//   target                 a program or document; label: its name, parameters: "%P" quoted
+//   target | label         the label is everything after the first " | "
+//   @system, @clip, @clipX built-in targets (any case; "@clip..." is "@clip")
+//   >parameters            replaces the parameters of the entry added last
+void ReadExecSection(std::string_view content) {
     launcherCount = 0;
     currentLauncher = 0;
-    launchers[0] = LauncherEntry{"@system", "@system", ""};
-    launcherCount = 1;
+    ForEachSectionLine(content, "[exec]", [](const std::string& line) {
+        if (IsSectionEnd(line)) return false;
+        if (launcherCount > 0 && !line.empty() && line[0] == '>') {
+            launchers[launcherCount - 1].parameters = std::string_view(line).substr(1);
+            return true;
+        }
+        if (launcherCount == kMaxLaunchers) return false;
+        ReadEntryLine(line);
+        return true;
+    });
+    if (launcherCount == 0) AddLauncher("@system", "@system", "");
 }
 
 }  // namespace qv

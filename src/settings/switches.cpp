@@ -1,6 +1,135 @@
 #include "settings/switches.h"
 
+#include <string>
+
+#include "common/state.h"
+#include "common/text.h"
+#include "settings/options.h"
+
 namespace qv {
-void ApplySwitches(std::string_view) {}
-void FindStartPath(std::string_view) {}
+
+namespace {
+
+constexpr size_t kMostSwitchValue = 258;   // "/#s=", "/#m=", "/#f=": up to a blank
+constexpr size_t kMostQuotedValue = 513;   // "/#g%d=": between double quotes
+constexpr size_t kMostToken = 519;         // a start-path candidate while it is collected
+
+enum class SwitchValue { absent, tooLong, given };
+
+// The value after the first occurrence of name: up to the next blank or the end.
+SwitchValue FindSwitchValue(std::string_view commandLine, std::string_view name, std::string* value) {
+    const size_t at = FindI(commandLine, name);
+    if (at == std::string_view::npos) return SwitchValue::absent;
+    std::string_view rest = commandLine.substr(at + name.size());
+    rest = rest.substr(0, rest.find(' '));
+    if (rest.size() > kMostSwitchValue) return SwitchValue::tooLong;
+    *value = std::string(rest);
+    return SwitchValue::given;
+}
+
+std::string DefaultSettingsPath() {
+    return std::string(programPaths.exeFolder.view()) + std::string(programPaths.baseName.view()) + ".ini";
+}
+
+// "/#s=name": a settings file under the program's folder, if it exists.
+void ApplySettingsSwitch(std::string_view commandLine) {
+    std::string value;
+    std::string path = DefaultSettingsPath();
+    if (FindSwitchValue(commandLine, "/#s=", &value) == SwitchValue::given) {
+        const std::string named = std::string(programPaths.exeFolder.view()) + value;
+        // A name cut to the buffer would be another file: keep the default then.
+        if (named.size() <= PathText::kCapacity && os::PathFileExists(named.c_str())) path = named;
+    }
+    programPaths.settingsPath = path;
+}
+
+// "/#g%d=\"words\"" gives set i its words; a bare "/#g%d" asks the settings file for them.
+void ApplyKeywordSwitch(std::string_view commandLine, int set) {
+    KeywordSets& sets = settings.keywordSets;
+    sets.selected[set] = 0;
+    const std::string quoted = "/#g" + std::to_string(set) + "=\"";
+    const size_t at = FindI(commandLine, quoted);
+    if (at != std::string_view::npos) {
+        const size_t start = at + quoted.size();
+        const size_t end = commandLine.find('"', start);
+        if (end == std::string_view::npos || end - start > kMostQuotedValue) return;
+        sets.selected[set] = 2;
+        ParseKeywordSet(commandLine.substr(start, end - start), set);
+        if (sets.selected[set] == 1) {
+            sets.selectedCount += 1;
+            sets.filterActive = 1;
+        }
+        return;
+    }
+    if (ContainsI(commandLine, quoted.substr(0, 4))) sets.selected[set] = 2;
+}
+
+// PathUnquoteSpaces, then PathRemoveBlanks.
+std::string CleanToken(std::string token) {
+    if (!token.empty() && token.front() == '"' && token.back() == '"')
+        token = token.size() == 1 ? std::string() : token.substr(1, token.size() - 2);
+    const size_t first = token.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return token.substr(first, token.find_last_not_of(' ') - first + 1);
+}
+
+// True when the last character (read as cp932) is a backslash.
+bool EndsWithBackslash(std::string_view path) {
+    size_t last = std::string_view::npos;
+    for (size_t i = 0; i < path.size(); i += IsLeadByte(path[i]) && i + 1 < path.size() ? 2 : 1) last = i;
+    return last != std::string_view::npos && last == path.size() - 1 && path[last] == '\\';
+}
+
+bool TryStartPath(const std::string& token) {
+    std::string path = CleanToken(token);
+    if (path.empty()) return false;
+    const bool folder = os::PathIsDirectory(path.c_str());
+    if (!folder && !os::PathFileExists(path.c_str())) return false;
+    if (folder && EndsWithBackslash(path)) path.pop_back();
+    if (path.size() >= 260) return false;
+    startPath = path;
+    startMode = 1;
+    return true;
+}
+
+}  // namespace
+
+// Switches anywhere, any case, first occurrence only:
+//   /#s=file  /#m=position  /#f=.ext;.ext  /#g0="word | word" ... /#g9=  /#g0 ... /#g9  /#u
+void ApplySwitches(std::string_view commandLine) {
+    ApplySettingsSwitch(commandLine);
+    std::string value;
+    if (FindSwitchValue(commandLine, "/#m=", &value) == SwitchValue::given && !value.empty())
+        ParseMenuOption(value + "\r\n");
+    if (FindSwitchValue(commandLine, "/#f=", &value) == SwitchValue::given && value.size() >= 3)
+        ParseFilterOption(value + "\r\n");
+    for (int set = 0; set < kKeywordSetCount; ++set) ApplyKeywordSwitch(commandLine, set);
+    if (ContainsI(commandLine, "/#u")) settings.includeSubfolders = 1;
+}
+
+// The first blank-separated (or quoted) token that names an existing folder or file.
+void FindStartPath(std::string_view commandLine) {
+    startMode = 0;
+    std::string token;
+    bool quoted = false;
+    for (char c : commandLine) {
+        if (c == '"' && !quoted) {
+            if (!token.empty() && TryStartPath(token)) return;
+            token = "\"";
+            quoted = true;
+        } else if (c == '"') {
+            token.push_back(c);
+            quoted = false;
+            if (TryStartPath(token)) return;
+            token.clear();
+        } else if (c == ' ' && !quoted) {
+            if (TryStartPath(token)) return;
+            token.clear();
+        } else if (c != '\r' && c != '\n' && c != '\t') {
+            if (token.size() < kMostToken) token.push_back(c);
+        }
+    }
+    if (!token.empty()) TryStartPath(token);
+}
+
 }  // namespace qv

@@ -1,0 +1,64 @@
+#include <string>
+
+#include "common/file_block.h"
+#include "common/state.h"
+#include "common/text.h"
+#include "settings/launchers.h"
+#include "settings/options.h"
+
+namespace qv {
+
+namespace {
+
+bool IsExistingFile(bool found, const std::string& path) { return found && !os::PathIsDirectory(path.c_str()); }
+
+// Copies text leaving out the bytes in drop, up to what searchPath holds.
+void CopySearchPath(std::string_view text, std::string_view drop) {
+    std::string copied;
+    for (char c : text) {
+        if (copied.size() == settings.searchPath.kCapacity) break;
+        if (drop.find(c) == std::string_view::npos) copied.push_back(c);
+    }
+    settings.searchPath = copied;
+    settings.searchPathSet = copied.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+// "@path=" folder;folder;...  or the name of a file that holds such a list.
+void ApplySearchPathOption(std::string_view value) {
+    std::string path;
+    const bool found = ResolveProgramPath(value, false, &path);
+    if (IsExistingFile(found, path)) {
+        ReadSearchPathFile(path.c_str());
+        return;
+    }
+    settings.searchPath = value;
+    settings.searchPathSet = 1;
+}
+
+// The list is what follows the first "path=" up to the line end (so a batch
+// file's SET line serves), else the whole text without line ends.
+void ReadSearchPathFile(const char* path) {
+    settings.searchPathSet = 0;
+    FileBlock block;
+    if (ReadWholeFile(path, os::OpenMode::existing, &block) != ReadResult::ok) return;
+    const std::string_view content = block.view();
+    const size_t key = FindI(content, "path=");
+    if (key == std::string_view::npos) {
+        CopySearchPath(content, std::string_view("\t\r\n", 3));
+        return;
+    }
+    std::string_view rest = content.substr(key + 5);
+    rest = rest.substr(0, rest.find_first_of("\r\n"));
+    CopySearchPath(rest, "\t");
+}
+
+// "@editor=" the program that opens the settings file and the manual.
+void ApplyEditorOption(std::string_view value) {
+    std::string path;
+    const bool found = ResolveProgramPath(value, true, &path);
+    if (IsExistingFile(found, path)) settings.editorPath = path;
+}
+
+}  // namespace qv

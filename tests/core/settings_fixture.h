@@ -1,0 +1,46 @@
+// A machine with the program in C:\app\ and a settings file beside it.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/state.h"
+#include "fake_os.h"
+#include "settings/load_settings.h"
+#include "settings/switches.h"
+
+namespace qv {
+
+// The words of keyword set i, in order.
+inline std::vector<std::string> Words(int set) {
+    const KeywordSets& sets = settings.keywordSets;
+    return std::vector<std::string>(sets.words[set], sets.words[set] + sets.wordCount[set]);
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::Reset();
+        screenMetrics.screenWidth = 1920;
+        screenMetrics.maximizedHeight = 1040;
+        screenMetrics.mouseButtons = 3;
+        programPaths.exeFolder = "C:\\app\\";
+        programPaths.baseName = "Qivora";
+        programPaths.settingsPath = "C:\\app\\Qivora.ini";
+        settings.submenuStyle = DefaultSubmenuStyle();
+        settings.rootStyle = DefaultRootStyle();
+    }
+
+    // The start of a run: switches first, then the settings file.
+    bool Run(const std::string& commandLine, const std::string& ini) {
+        fake::AddFile("C:\\app\\Qivora.ini", ini);
+        if (!commandLine.empty()) {
+            ApplySwitches(commandLine);
+            FindStartPath(commandLine);
+        }
+        return LoadSettings(nullptr);
+    }
+};
+
+}  // namespace qv
