@@ -14,7 +14,7 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 
-MODULES = ["startup"]
+MODULES = ["startup", "menu"]
 
 
 def scenarios():

@@ -9,6 +9,7 @@ def test_no_settings_file_creates_an_empty_one_and_ends():
     box = Sandbox("startup_empty")
     before = box.listing()
     run = box.start()
+    run.keys(run.wait_menu(), "Escape")  # the menu of fixed items
     run.wait()
     check(run.exit_code == "0", "exit code %s" % run.exit_code)
     created = sorted(set(box.listing()) - set(before))
@@ -20,6 +21,7 @@ def test_no_settings_file_creates_an_empty_one_and_ends():
 def test_a_copy_under_another_name_reads_its_own_settings():
     box = Sandbox("startup_memo", exe_name="memo.exe")
     run = box.start()
+    run.keys(run.wait_menu(), "Escape")
     run.wait()
     check(run.exit_code == "0", "exit code %s" % run.exit_code)
     check(os.path.exists(os.path.join(box.path, "memo.ini")), "memo.ini was not created")

@@ -142,6 +142,15 @@ int main(int argc, char** argv) {
         }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
+        // Programs it started may still be writing: give them time before the job ends them.
+        for (int i = 0; i < 100; ++i) {
+            JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+            if (!QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting,
+                                           sizeof accounting, nullptr) ||
+                accounting.ActiveProcesses == 0)
+                break;
+            Sleep(50);
+        }
     }
     answer += "clip=" + ClipboardHex() + "\n";
     std::string outPath = std::string(argv[1]) + ".out";
