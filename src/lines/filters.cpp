@@ -1,5 +1,7 @@
 #include "lines/filters.h"
 
+#include <string>
+
 #include "common/state.h"
 
 namespace qv {
@@ -23,6 +25,42 @@ bool LineMatchesFilter(std::string_view line) {
     return false;
 }
 
-void AppendFilterSubmenu(os::Menu) {}
+namespace {
+constexpr size_t kFirstWordBytes = 20;
+constexpr size_t kLabelBytes = 100;  // past this no further word is shown
+
+// "&i " and the words; set 0 reads as alternatives, the others as conjunctions.
+std::string FilterLabel(const KeywordSets& sets, int set) {
+    std::string label = "&" + std::to_string(set) + " ";
+    std::string_view first = sets.words[set][0].view();
+    label.append(first.substr(0, CharBoundary(first, kFirstWordBytes)));
+    const char* joiner = set == 0 ? " + " : " | ";
+    int count = sets.wordCount[set] < kMaxWordsPerSet ? sets.wordCount[set] : kMaxWordsPerSet;
+    for (int w = 1; w < count; ++w) {
+        label.append(joiner).append(sets.words[set][w].view());
+        if (label.size() > kLabelBytes) {
+            label.append(" .....");
+            break;
+        }
+    }
+    return label;
+}
+}  // namespace
+
+void AppendFilterSubmenu(os::Menu menu) {
+    const KeywordSets& sets = settings.keywordSets;
+    os::Menu submenu = os::CreatePopupMenu();
+    os::AppendMenuItem(submenu, os::kMfString, cmdGrepAll, "&all");
+    bool separated = false;
+    for (int set = 0; set < kKeywordSetCount; ++set) {
+        if (sets.wordCount[set] <= 0) continue;
+        if (!separated) os::AppendMenuItem(submenu, os::kMfSeparator, cmdPageSeparator, nullptr);
+        separated = true;
+        unsigned flags = sets.selected[set] == 1 ? os::kMfChecked : os::kMfString;
+        os::AppendMenuItem(submenu, flags, cmdGrepSetFirst + unsigned(set),
+                           FilterLabel(sets, set).c_str());
+    }
+    os::SetMenuItemSubmenu(menu, cmdGrepMenu, submenu);
+}
 
 }  // namespace qv

@@ -1,15 +1,201 @@
 #include "lines/folders.h"
 
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "common/path_split.h"
 #include "common/state.h"
 #include "menu/popup.h"
 
 namespace qv {
+
+namespace {
+
+constexpr size_t kPathLimit = 260;  // a listed path holds fewer characters
+const char kAllFiles[] = "*.*";
+
+// The last character is a backslash; the trail byte of a double-byte
+// character (表 is 0x95 0x5C) is not one.
+bool EndsWithBackslash(std::string_view path) {
+    bool backslash = false;
+    for (size_t i = 0; i < path.size(); i += IsLeadByte(path[i]) && i + 1 < path.size() ? 2 : 1)
+        backslash = path[i] == '\\';
+    return backslash;
+}
+
+bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
+
+void AppendFile(const std::string& path, int folderNumber) {
+    if (path.size() >= kPathLimit) return;  // cannot be held; the listing goes on
+    if (fileCount >= kMaxFiles) return;
+    int index = FindFilterIndex(SplitPath(path).extension);
+    if (index < 0) return;
+    FileEntry& entry = fileList[fileCount++];
+    entry.path = path;
+    entry.folderNumber = folderNumber;
+    entry.filterIndex = index;
+}
+
+// Files first; true when the listing is to stop (200 files).
+bool ListOwnFiles(const std::string& folder, int folderNumber) {
+    os::FindEntry entry;
+    os::Find search = os::FindFirstFile((folder + kAllFiles).c_str(), &entry);
+    if (!search) {
+        listingStopped = 1;
+        return true;
+    }
+    do {
+        if (entry.isDirectory || IsDotEntry(entry.name)) continue;
+        AppendFile(folder + entry.name, folderNumber);
+        if (fileCount >= kMaxFiles) {
+            listingStopped = 1;
+            break;
+        }
+    } while (os::FindNextFile(search, &entry));
+    os::FindClose(search);
+    return listingStopped != 0;
+}
+
+void ListSubfolders(const std::string& folder) {
+    os::FindEntry entry;
+    os::Find search = os::FindFirstFile((folder + kAllFiles).c_str(), &entry);
+    if (!search) return;
+    do {
+        if (!entry.isDirectory || IsDotEntry(entry.name)) continue;
+        std::string subfolder = folder + entry.name;
+        // A folder whose search pattern is too long cannot be searched; skip it.
+        if (subfolder.size() + 1 + sizeof kAllFiles - 1 >= kPathLimit) continue;
+        ListFolder(subfolder);
+        if (listingStopped) break;
+    } while (os::FindNextFile(search, &entry));
+    os::FindClose(search);
+}
+
+std::string SortKey(const FileEntry& entry) {
+    std::string name = SplitPath(entry.path.view()).name;
+    bool byFolder = settings.folderGrouping != 0;
+    char numbers[32] = "";
+    if (settings.sortByFilter == 1 && byFolder)
+        std::snprintf(numbers, sizeof numbers, "%02d%02d", entry.folderNumber, entry.filterIndex);
+    else if (settings.sortByFilter == 1)
+        std::snprintf(numbers, sizeof numbers, "%02d", entry.filterIndex);
+    else if (byFolder)
+        std::snprintf(numbers, sizeof numbers, "%02d", entry.folderNumber);
+    return numbers + name;
+}
+
+void AppendFileItem(os::Menu root, unsigned flags, int index) {
+    PathParts parts = SplitPath(fileList[index].path.view());
+    std::string label = parts.name + parts.extension;
+    os::AppendMenuItem(root, flags, cmdFileFirst + unsigned(index), label.c_str());
+}
+
+int FindCurrentFile() {
+    for (int i = 0; i < fileCount; ++i)
+        if (EqualsI(fileList[i].path.view(), startPath.view())) return i;
+    return 0;
+}
+
+// A named file whose extension is not listed gets it in front, so that the
+// file itself is listed and, sorted by extension, comes first.
+void InsertExtension(const std::string& extension) {
+    Settings& s = settings;
+    if (FindFilterIndex(extension) >= 0 || s.extensionFilterCount >= kMaxExtensions) return;
+    int count = s.extensionFilterCount < 0 ? 0 : s.extensionFilterCount;
+    for (int i = count; i > 0; --i) s.extensionFilters[i] = s.extensionFilters[i - 1];
+    s.extensionFilters[0] = extension;
+    s.extensionFilterCount = count + 1;
+}
+
+}  // namespace
+
 void ShowStartMenu(os::Window window) {
-    ShowPopupMenu(window, fixedOnly);
+    if (startMode == 1) {
+        std::string folder;
+        if (os::PathIsDirectory(startPath.c_str())) {
+            folder = startPath.c_str();
+        } else {
+            startMode = 2;
+            PathParts parts = SplitPath(startPath.view());
+            folder = parts.drive + parts.folder;
+            InsertExtension(parts.extension);
+        }
+        folderCounter = -1;
+        fileCount = 0;
+        listingStopped = 0;
+        ListFolder(folder);
+        SortFileList();
+    }
+    if (startMode == 2) {
+        if (fileCount == 0) startMode = 0;
+        else currentFile = FindCurrentFile();
+    }
+    ShowPopupMenu(window, startMode);
     os::CloseWindow(window);
 }
-void ListFolder(std::string_view) {}
-int FindFilterIndex(std::string_view) { return -1; }
-void SortFileList() {}
-void BuildFolderList(os::Menu) {}
+
+void ListFolder(std::string_view folder) {
+    std::string d(folder);
+    if (!d.empty() && !EndsWithBackslash(d)) d += '\\';
+    int folderNumber = ++folderCounter;
+    if (ListOwnFiles(d, folderNumber)) return;
+    if (!settings.includeSubfolders) {
+        listingStopped = 1;
+        return;
+    }
+    ListSubfolders(d);
+}
+
+// An empty entry matches exactly the names without an extension.
+int FindFilterIndex(std::string_view extension) {
+    for (int i = 0; i < settings.extensionFilterCount && i < kMaxExtensions; ++i)
+        if (EqualsI(settings.extensionFilters[i].view(), extension)) return i;
+    return -1;
+}
+
+void SortFileList() {
+    std::string keys[kMaxFiles];
+    for (int i = 0; i < fileCount; ++i) keys[i] = SortKey(fileList[i]);
+    for (int i = 0; i + 1 < fileCount; ++i)
+        for (int j = i + 1; j < fileCount; ++j)
+            if (os::CompareText(keys[i].c_str(), keys[j].c_str()) > 0) {
+                std::swap(fileList[i], fileList[j]);
+                std::swap(keys[i], keys[j]);
+            }
+}
+
+void BuildFolderList(os::Menu root) {
+    if (fileCount == 0) {
+        os::AppendMenuItem(root, os::kMfString, cmdTitle, "non file");
+        return;
+    }
+    int inColumn = 0;
+    bool breakPending = false;
+    int lastFolder = 0;
+    for (int i = 0; i < fileCount; ++i) {
+        if (inColumn >= screenMetrics.itemsPerPage) breakPending = true;
+        // A column ends only where the folder changes.
+        if (fileList[i].folderNumber == lastFolder) {
+            AppendFileItem(root, os::kMfString, i);
+            ++inColumn;
+        } else {
+            if (breakPending || settings.folderGrouping == 2) {
+                AppendFileItem(root, os::kMfMenuBarBreak, i);
+                inColumn = 1;
+                breakPending = false;
+            } else if (settings.folderGrouping == 1) {
+                os::AppendMenuItem(root, os::kMfSeparator, cmdFolderSeparator, nullptr);
+                AppendFileItem(root, os::kMfString, i);
+                inColumn += 2;
+            } else {
+                AppendFileItem(root, os::kMfString, i);
+                ++inColumn;
+            }
+            lastFolder = fileList[i].folderNumber;
+        }
+        os::SetMenuItemSubmenu(root, cmdFileFirst + unsigned(i), os::CreateMenu());
+    }
+}
+
 }  // namespace qv

@@ -1,6 +1,111 @@
 #include "lines/pages.h"
 
+#include <cstdio>
+#include <string>
+
+#include "common/path_split.h"
+#include "lines/filters.h"
+#include "lines/page_reader.h"
+
 namespace qv {
-void FillFileSubmenu(os::Menu, int) {}
-void BuildFileMenu(os::Menu) {}
+
+namespace {
+
+// The fields owner drawing and tab expansion read; the page's extent is read
+// from the builder's own style.
+void TakeActiveStyle(const ViewStyle& style) {
+    activeStyle.customFont = style.customFont;
+    activeStyle.fontFace = style.fontFace;
+    activeStyle.fontHeight = style.fontHeight;
+    activeStyle.fontWeight = style.fontWeight;
+    activeStyle.fontItalic = style.fontItalic;
+    activeStyle.lineNumbers = style.lineNumbers;
+    activeStyle.tabWidth = style.tabWidth;
+}
+
+const char* CurrentPath() {
+    if (currentFile < 0 || currentFile >= kMaxFiles) return "";
+    return fileList[currentFile].path.c_str();
+}
+
+void AppendHeading(os::Menu menu, const char* path) {
+    PathParts parts = SplitPath(path);
+    std::string label = "&@ " + parts.name + parts.extension;
+    os::AppendMenuItem(menu, os::kMfString, cmdTitle, label.c_str());
+    os::AppendMenuItem(menu, os::kMfSeparator, cmdPageSeparator, nullptr);
+}
+
+void AppendTableItems(os::Menu menu) {
+    for (int k = 0; k < menuItems.itemCount; ++k) {
+        const MenuItem& item = menuItems.items[k];
+        unsigned id = cmdLineFirst + unsigned(k);
+        if (activeStyle.customFont == 1) {
+            os::AppendMenuItem(menu, os::kMfOwnerDraw, id, "");
+        } else if (activeStyle.lineNumbers == 1) {
+            std::string label(16 + item.text.size(), '\0');
+            label.resize(std::snprintf(&label[0], label.size(), "%04d  %s", item.lineNumber,
+                                       item.text.c_str()));
+            os::AppendMenuItem(menu, os::kMfString, id, label.c_str());
+        } else {
+            os::AppendMenuItem(menu, os::kMfString, id, item.text.c_str());
+        }
+    }
+}
+
+void AppendLauncherSubmenu(os::Menu menu) {
+    os::AppendMenuItem(menu, os::kMfString, cmdLauncherMenu, launchers[0].label.c_str());
+    os::Menu submenu = os::CreatePopupMenu();
+    int count = launcherCount < kMaxLaunchers ? launcherCount : kMaxLaunchers;
+    for (int i = 0; i < count; ++i)
+        os::AppendMenuItem(submenu, i == 0 ? os::kMfChecked : os::kMfString,
+                           cmdLauncherFirst + unsigned(i), launchers[i].label.c_str());
+    os::SetMenuItemSubmenu(menu, cmdLauncherMenu, submenu);
+}
+
+}  // namespace
+
+bool AppendLineItems(os::Menu menu, const ViewStyle& style, bool heading) {
+    TakeActiveStyle(style);
+    const char* path = CurrentPath();
+    PageRead read = ReadPage(path, style);
+    if (read == PageRead::failed) {
+        os::AppendMenuItem(menu, os::kMfString, cmdMessage, "read error");
+        return false;
+    }
+    if (heading) AppendHeading(menu, path);
+    if (read == PageRead::empty)
+        os::AppendMenuItem(menu, os::kMfString, cmdMessage, "non data");
+    else if (menuItems.itemCount == 0)
+        os::AppendMenuItem(menu, os::kMfString, cmdMessage,
+                           settings.keywordSets.filterActive ? "non grep" : "non line");
+    else
+        AppendTableItems(menu);
+    return true;
+}
+
+void AppendNavigationItems(os::Menu menu, unsigned nextId, unsigned previousId) {
+    os::AppendMenuItem(menu, os::kMfSeparator, cmdPageSeparator, nullptr);
+    os::AppendMenuItem(menu, os::kMfString, nextId, "&> Next");
+    os::AppendMenuItem(menu, os::kMfString, previousId, "&< Return");
+    os::AppendMenuItem(menu, os::kMfSeparator, cmdPageSeparator, nullptr);
+    AppendLauncherSubmenu(menu);
+    os::AppendMenuItem(menu, os::kMfSeparator, cmdPageSeparator, nullptr);
+    os::AppendMenuItem(menu, os::kMfString, cmdGrepMenu, "&0 grep");
+    AppendFilterSubmenu(menu);
+}
+
+void FillFileSubmenu(os::Menu submenu, int fileIndex) {
+    if (fileIndex < 0 || fileIndex >= kMaxFiles) return;
+    currentFile = fileIndex;
+    for (int position = os::GetMenuItemCount(submenu) - 1; position >= 0; --position)
+        os::DeleteMenuItemAt(submenu, position);
+    if (!AppendLineItems(submenu, settings.submenuStyle, false)) return;
+    AppendNavigationItems(submenu, cmdNextInSubmenu, cmdReturnInSubmenu);
+}
+
+void BuildFileMenu(os::Menu root) {
+    if (!AppendLineItems(root, settings.rootStyle, true)) return;
+    AppendNavigationItems(root, cmdNextOnPage, cmdReturnOnPage);
+}
+
 }  // namespace qv

@@ -1,0 +1,33 @@
+// Reads the lines of one page of a text file into the MenuItemTable. The file
+// is read in growing chunks only as far as the page needs, so a page of a huge
+// file costs what its first lines cost; the result is the same as reading the
+// whole file at once.
+#pragma once
+#include <cstddef>
+
+#include "common/state.h"
+
+namespace qv {
+
+// Chunk sizes: the first read, growing fourfold up to the largest, which also
+// bounds the memory a page holds. Tests make them tiny.
+struct PageChunks {
+    size_t first = 4096;
+    size_t largest = 1 << 20;
+};
+extern PageChunks pageChunks;
+
+constexpr int kMaxLinesScanned = 9999;
+
+enum class PageRead { ok, empty, failed };  // failed: cannot open, read or allocate
+
+// Fills menuItems (text, fullText, marked, lineNumber, the counts) with the
+// lines of path from style.firstLine on that pass the keyword filter, using
+// activeStyle.tabWidth. The table is empty unless the result is ok.
+PageRead ReadPage(const char* path, const ViewStyle& style);
+
+// What an item shows of its shown line: at most itemWidth bytes, never half a
+// character, '&' as '?' so that no character becomes an access key.
+void MakeItemText(std::string_view shown, int itemWidth, FixedText<520>* text);
+
+}  // namespace qv
