@@ -34,9 +34,15 @@ struct PopupTest : ::testing::Test {
     }
     void Choose(int command) { Choose(command, [](os::Menu) {}); }
     void SetFiles(int count, int current) {
-        for (int i = 0; i < count; ++i) fileList[i].path = "C:\\t\\f" + std::to_string(i) + ".txt";
+        for (int i = 0; i < count; ++i) {
+            fileList[i].path = "C:\\t\\f" + std::to_string(i) + ".txt";
+            fake::AddFile(fileList[i].path.c_str(), "a\nb\nc\n");  // four lines: the last is empty
+        }
         fileCount = count;
         currentFile = current;
+    }
+    static bool IsFolderList(const std::vector<std::string>& labels) {
+        return !labels.empty() && labels.back() == "&0 Ver.1.06";
     }
     void SetItems(int count) {
         for (int n = 0; n < count; ++n) menuItems.items[n].fullText = "line " + std::to_string(n);

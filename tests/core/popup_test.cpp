@@ -27,7 +27,8 @@ TEST_F(PopupMenuTest, FixedItemsFlatAndNested) {
 }
 
 TEST_F(PopupMenuTest, RootContentByMenuType) {
-    const std::vector<std::string> nested = {"-", "&0 Ver.1.06"}, page = {};
+    // No file listed: the folder list says so; the page of a file that is not there, too.
+    const std::vector<std::string> nested = {"non file", "-", "&0 Ver.1.06"}, page = {"read error"};
     const std::pair<int, std::vector<std::string>> cases[] = {
         {fixedOnly, kFlat}, {folderList, nested}, {textPage, page},
         {folderListAgain, nested}, {textPageAgain, page}, {99, kFlat}, {-1, kFlat},
@@ -62,8 +63,8 @@ TEST_F(PopupMenuTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
     Choose(cmdNextOnPage, [&](os::Menu m) {
         duringTracking(m);
         os::Menu sub = os::CreatePopupMenu();  // a submenu hung in by the builders
-        os::AppendMenuItem(m, 0, cmdGrepMenu, "&0 grep");
-        os::SetMenuItemSubmenu(m, cmdGrepMenu, sub);
+        os::AppendMenuItem(m, 0, 4242, "extra");
+        os::SetMenuItemSubmenu(m, 4242, sub);
         fake::keysDown.insert(os::kVkShift);
     });
     Choose(cmdGrepAll, [&](os::Menu m) {
