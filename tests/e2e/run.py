@@ -14,7 +14,8 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 
-MODULES = ["startup", "menu"]
+HERE = os.path.dirname(os.path.abspath(__file__))
+MODULES = sorted(f[len("scenarios_"):-3] for f in os.listdir(HERE) if f.startswith("scenarios_") and f.endswith(".py"))
 
 
 def scenarios():
