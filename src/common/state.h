@@ -35,6 +35,10 @@ struct MenuState {
     os::Menu lastSelectedMenu = nullptr;
     int lastSelectByMouse = 0;
     int alternateChoice = 0;
+    // The key the keyboard hook acted on while it was only looked at (HC_NOREMOVE),
+    // so that its removal (HC_ACTION) is swallowed without acting twice.
+    unsigned keyActedEarly = 0;
+    uint32_t keyActedEarlyData = 0;
 };
 
 enum PositionMode {

@@ -106,8 +106,8 @@ bool MenuMouseHookAction(int code, unsigned message) {
     return false;
 }
 
-bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData) {
-    if (code < 0 || code == kHcNoRemove || (keyData & kKeyReleased) || !Highlighted()) return false;
+namespace {
+bool KeyDown(unsigned virtualKey) {
     const int k = HighlightedLine();
     switch (virtualKey) {
     case os::kVkSpace:
@@ -131,6 +131,25 @@ bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData) {
     default:
         return false;
     }
+}
+}  // namespace
+
+// A menu loop may look at a key (HC_NOREMOVE) and act on it before it removes it
+// (Wine's does: Space would choose the item). So the hook acts on the first call
+// for a key press, like the mouse hook, and swallows the removal that may follow.
+bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData) {
+    if (code < 0 || (keyData & kKeyReleased)) return false;
+    MenuState& state = menuState;
+    if (code != kHcNoRemove && state.keyActedEarly == virtualKey && state.keyActedEarlyData == keyData) {
+        state.keyActedEarly = 0;
+        return true;
+    }
+    if (!Highlighted() || !KeyDown(virtualKey)) return false;
+    if (code == kHcNoRemove) {
+        state.keyActedEarly = virtualKey;
+        state.keyActedEarlyData = keyData;
+    }
+    return true;
 }
 
 void ToggleItemMark(int item) {

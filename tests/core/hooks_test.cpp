@@ -121,7 +121,8 @@ TEST_F(HookTest, KeyboardDecisions) {
         {"page up on a keyword set", 0, os::kVkPrior, kPressed, 6010, {false, 0, 0, 0, "old", 0}},
         {"other key on a line", 0, os::kVkDown, kPressed, 5001, {false, 0, 0, 0, "old", 0}},
         {"key released", 0, os::kVkSpace, kReleased, 5001, {false, 0, 0, 0, "old", 0}},
-        {"HC_NOREMOVE", kHcNoRemove, os::kVkSpace, kPressed, 5001, {false, 0, 0, 0, "old", 0}},
+        {"HC_NOREMOVE", kHcNoRemove, os::kVkSpace, kPressed, 5001, {true, 0, 1, 0, "old", 0}},
+        {"HC_NOREMOVE, other key", kHcNoRemove, os::kVkDown, kPressed, 5001, {false, 0, 0, 0, "old", 0}},
         {"code below 0", -1, os::kVkInsert, kPressed, 5001, {false, 0, 0, 0, "old", 0}},
         {"space beyond itemCount", 0, os::kVkSpace, kPressed, 5004, {false, 0, 0, 0, "old", 0}},
         {"insert beyond itemCount", 0, os::kVkInsert, kPressed, 5500, {false, 0, 0, 0, "old", 0}},
@@ -133,6 +134,21 @@ TEST_F(HookTest, KeyboardDecisions) {
         if (c.id) Highlight(c.id);
         ExpectOutcome(c.want, MenuKeyboardHookAction(c.code, c.key, c.keyData), c.label);
     }
+}
+
+TEST_F(HookTest, AKeyLookedAtThenRemovedActsOnce) {
+    SetLines({"a", "b"});
+    Highlight(5001);
+    const uint32_t press = kPressed | 0x390001;  // a scan code and a repeat count
+    EXPECT_TRUE(MenuKeyboardHookAction(kHcNoRemove, os::kVkSpace, press));
+    EXPECT_TRUE(MenuKeyboardHookAction(0, os::kVkSpace, press));  // its removal: swallowed only
+    EXPECT_EQ(menuItems.items[1].marked, 1);
+    EXPECT_TRUE(MenuKeyboardHookAction(0, os::kVkSpace, press));  // the next press acts again
+    EXPECT_EQ(menuItems.items[1].marked, 0);
+    EXPECT_TRUE(MenuKeyboardHookAction(kHcNoRemove, os::kVkInsert, press));
+    EXPECT_TRUE(MenuKeyboardHookAction(kHcNoRemove, os::kVkInsert, press));  // looked at again: a new press
+    EXPECT_EQ(fake::beeps, 2);
+    EXPECT_EQ(*fake::clipboard, "b\r\nb");
 }
 
 TEST_F(HookTest, InsertOnACommandLeavesAlternateChoiceAsItWas) {

@@ -14,6 +14,7 @@ import time
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 BUILD = os.path.join(ROOT, "build", "win64")
 SANDBOXES = os.path.join(ROOT, "build", "e2e")
+REQUESTS = os.path.join(SANDBOXES, "requests")
 
 
 class Failure(Exception):
@@ -63,7 +64,9 @@ class Run:
 
     def __init__(self, sandbox, arguments, clip, exe):
         self.sandbox = sandbox
-        self.request = os.path.join(sandbox.path, "request-%d.txt" % time.time_ns())
+        # Requests stay out of the sandbox, where a folder listing would see them.
+        os.makedirs(REQUESTS, exist_ok=True)
+        self.request = os.path.join(REQUESTS, "%s-%d.req" % (os.path.basename(sandbox.path), time.time_ns()))
         command = b'"' + cp932(windows_path(os.path.join(sandbox.path, exe))) + b'"'
         if arguments:
             command += b" " + cp932(arguments)
@@ -172,3 +175,28 @@ class Sandbox:
 
 def screenshot(path):
     subprocess.run(["import", "-window", "root", path], capture_output=True)
+
+
+def lines_text(lines, final_line_end=True):
+    """A text file's bytes: cp932 lines joined by CR LF."""
+    text = b"\r\n".join(cp932(line) for line in lines)
+    return text + (b"\r\n" if final_line_end else b"")
+
+
+def exec_section(*entries):
+    """An [exec] section: each entry is a target line, optionally with a parameter line."""
+    lines = ["[exec]"]
+    for entry in entries:
+        if isinstance(entry, tuple):
+            lines.extend([entry[0], ">" + entry[1]])
+        else:
+            lines.append(entry)
+    return "\n".join(lines + ["%end", ""])
+
+
+def arguments_of(entry, box):
+    """What follows the recorder's own quoted path on its command line."""
+    prefix = b'"' + cp932(box.win("recorder.exe")) + b'"'
+    command = entry[b"cmdline"]
+    check(command.startswith(prefix), "not the recorder: %r" % command)
+    return command[len(prefix):].lstrip(b" ")
