@@ -1,0 +1,103 @@
+// The clipboard writers and program launching against the real system.
+#include <gtest/gtest.h>
+
+#include "common/state.h"
+#include "os/os.h"
+#include "output/clipboard.h"
+#include "output/macros.h"
+#include "output/shell_launch.h"
+#include "temp_folder.h"
+
+namespace {
+
+std::string ClipboardText() {
+    std::string text;
+    return os::ClipboardGetText(&text) ? text : "<none>";
+}
+
+class ClipboardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qv::ResetProcessState();
+        window = CreateWindowExA(0, "STATIC", "clipboard owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        qv::mainWindow = reinterpret_cast<os::Window>(window);
+    }
+    void TearDown() override { DestroyWindow(window); }
+    void Empty() {
+        OpenClipboard(window);
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    HWND window = nullptr;
+};
+
+TEST_F(ClipboardTest, SetAndAppendWithThePrefix) {
+    EXPECT_EQ(qv::SetClipboardText("one", 0), 1);
+    EXPECT_EQ(ClipboardText(), "one");
+    qv::clipboardPrefix = 1;
+    EXPECT_EQ(qv::AppendClipboardText("二つ目", 0), 1);
+    EXPECT_EQ(ClipboardText(), "one\r\n二つ目");
+    qv::clipboardPrefix = 0;
+    EXPECT_EQ(qv::AppendClipboardText("abc", 0), 1);
+    EXPECT_EQ(ClipboardText(), "abc");
+}
+
+TEST_F(ClipboardTest, PrefixOnWithAnEmptyClipboardChangesNothing) {
+    Empty();
+    qv::clipboardPrefix = 1;
+    EXPECT_EQ(qv::AppendClipboardText("x", 1), 0);
+    EXPECT_EQ(qv::CopyItemsToClipboard(qv::allItems, 1), 0);
+    EXPECT_FALSE(os::ClipboardHasText());
+}
+
+TEST_F(ClipboardTest, ItemsJoinedByLineEndsAfterTheKeptText) {
+    const char* lines[] = {"a", "b", "c"};
+    for (int n = 0; n < 3; ++n) qv::menuItems.items[n].fullText = lines[n];
+    qv::menuItems.itemCount = 3;
+    qv::menuItems.items[1].marked = 1;
+    qv::menuItems.markedCount = 1;
+    EXPECT_EQ(qv::CopyItemsToClipboard(qv::allItems, 0), 1);
+    EXPECT_EQ(ClipboardText(), "a\r\nb\r\nc");
+    qv::clipboardPrefix = 1;
+    EXPECT_EQ(qv::CopyItemsToClipboard(qv::markedItems, 0), 1);
+    EXPECT_EQ(ClipboardText(), "a\r\nb\r\nc\r\nb");
+}
+
+std::string WaitForLog(const std::string& path) {
+    for (int i = 0; i < 100; ++i) {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            char buffer[4096];
+            DWORD read = 0;
+            ReadFile(file, buffer, sizeof buffer, &read, nullptr);
+            CloseHandle(file);
+            std::string text(buffer, read);
+            if (text.find("--\n") != std::string::npos) return text;
+        }
+        Sleep(50);
+    }
+    return "<no log>";
+}
+
+std::string Beside(const char* name) {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path = self;
+    return path.substr(0, path.find_last_of('\\') + 1) + name;
+}
+
+TEST(ShellLaunch, RunsTheProgramInItsOwnFolderWithTheExpandedText) {
+    qv::ResetProcessState();
+    TempFolder folder;
+    folder.MakeFolder("my tools");
+    const std::string recorder = folder / "my tools\\recorder.exe";
+    ASSERT_TRUE(CopyFileA(Beside("recorder.exe").c_str(), recorder.c_str(), FALSE));
+    const std::string text = qv::ExpandMacros("\"%P\" %$J %-D", "C:\\notes\\メモ.txt", 12);
+    qv::ShellLaunch(recorder, text);
+    const std::string log = WaitForLog(recorder + ".log");
+    EXPECT_EQ(log, "cmdline=\"" + recorder + "\" \"C:\\notes\\メモ.txt\" 12 C:\\notes\ncwd=" + folder.path() +
+                       "my tools\n--\n");
+}
+
+}  // namespace
