@@ -1,5 +1,8 @@
 #include "common/text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace qv {
 
 namespace {
@@ -23,14 +26,47 @@ size_t CharBoundary(std::string_view text, size_t limit) {
     return i;
 }
 
+namespace {
+// The next position from `from` holding c, or `end` when none does.
+size_t NextByte(std::string_view text, size_t from, size_t end, char c) {
+    if (from >= end) return end;
+    const void* at = std::memchr(text.data() + from, c, end - from);
+    return at ? static_cast<const char*>(at) - text.data() : end;
+}
+
+// Advances a character boundary up to at (or just past it, when at is a trail byte).
+size_t WalkBoundary(std::string_view text, size_t boundary, size_t at) {
+    while (boundary < at) {
+        uint64_t eight;  // eight bytes below 0x80 hold no lead byte
+        if (at - boundary >= 8 && (std::memcpy(&eight, text.data() + boundary, 8), (eight & 0x8080808080808080u) == 0)) {
+            boundary += 8;
+            continue;
+        }
+        boundary += IsLeadByte(text[boundary]) ? 2 : 1;
+    }
+    return boundary;
+}
+}  // namespace
+
+// Candidates are found by their first byte (both cases of a letter); one only
+// counts where a character starts.
 size_t FindI(std::string_view text, std::string_view needle) {
     if (needle.size() > text.size()) return std::string_view::npos;
-    const size_t last = text.size() - needle.size();
-    for (size_t i = 0; i <= last;) {
-        if (SameI(text.substr(i), needle, needle.size())) return i;
-        i += IsLeadByte(text[i]) ? 2 : 1;
+    if (needle.empty()) return 0;
+    const size_t end = text.size() - needle.size() + 1;  // candidates lie before end
+    const char lower = char(Lower(needle[0]));
+    const char upper = lower >= 'a' && lower <= 'z' ? char(lower - 32) : lower;
+    size_t nextLower = NextByte(text, 0, end, lower);
+    size_t nextUpper = upper == lower ? end : NextByte(text, 0, end, upper);
+    size_t boundary = 0;
+    for (;;) {
+        const size_t candidate = nextLower < nextUpper ? nextLower : nextUpper;
+        if (candidate >= end) return std::string_view::npos;
+        boundary = WalkBoundary(text, boundary, candidate);
+        if (boundary == candidate && SameI(text.substr(candidate), needle, needle.size())) return candidate;
+        if (nextLower == candidate) nextLower = NextByte(text, candidate + 1, end, lower);
+        if (nextUpper == candidate) nextUpper = NextByte(text, candidate + 1, end, upper);
     }
-    return std::string_view::npos;
 }
 
 bool StartsWithI(std::string_view text, std::string_view prefix) {
