@@ -26,47 +26,36 @@ size_t CharBoundary(std::string_view text, size_t limit) {
     return i;
 }
 
-namespace {
-// The next position from `from` holding c, or `end` when none does.
-size_t NextByte(std::string_view text, size_t from, size_t end, char c) {
-    if (from >= end) return end;
-    const void* at = std::memchr(text.data() + from, c, end - from);
-    return at ? static_cast<const char*>(at) - text.data() : end;
-}
-
-// Advances a character boundary up to at (or just past it, when at is a trail byte).
-size_t WalkBoundary(std::string_view text, size_t boundary, size_t at) {
-    while (boundary < at) {
-        uint64_t eight;  // eight bytes below 0x80 hold no lead byte
-        if (at - boundary >= 8 && (std::memcpy(&eight, text.data() + boundary, 8), (eight & 0x8080808080808080u) == 0)) {
-            boundary += 8;
-            continue;
-        }
-        boundary += IsLeadByte(text[boundary]) ? 2 : 1;
-    }
-    return boundary;
-}
-}  // namespace
-
-// Candidates are found by their first byte (both cases of a letter); one only
-// counts where a character starts.
+// Positions are visited only where a character starts, as the plain search
+// would; eight bytes at a time are passed over when none of them is below
+// 0x80 or can start a match.
 size_t FindI(std::string_view text, std::string_view needle) {
     if (needle.size() > text.size()) return std::string_view::npos;
     if (needle.empty()) return 0;
-    const size_t end = text.size() - needle.size() + 1;  // candidates lie before end
-    const char lower = char(Lower(needle[0]));
-    const char upper = lower >= 'a' && lower <= 'z' ? char(lower - 32) : lower;
-    size_t nextLower = NextByte(text, 0, end, lower);
-    size_t nextUpper = upper == lower ? end : NextByte(text, 0, end, upper);
-    size_t boundary = 0;
-    for (;;) {
-        const size_t candidate = nextLower < nextUpper ? nextLower : nextUpper;
-        if (candidate >= end) return std::string_view::npos;
-        boundary = WalkBoundary(text, boundary, candidate);
-        if (boundary == candidate && SameI(text.substr(candidate), needle, needle.size())) return candidate;
-        if (nextLower == candidate) nextLower = NextByte(text, candidate + 1, end, lower);
-        if (nextUpper == candidate) nextUpper = NextByte(text, candidate + 1, end, upper);
+    constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    const unsigned char first = Lower(needle[0]);
+    const uint64_t fold = first >= 'a' && first <= 'z' ? 0x2020202020202020u : 0;  // both cases of a letter
+    const uint64_t pattern = kOnes * first;
+    const size_t end = text.size() - needle.size() + 1;  // a match starts before end
+    for (size_t i = 0; i < end;) {
+        if (end - i >= 8) {
+            uint64_t eight;
+            std::memcpy(&eight, text.data() + i, 8);
+            if ((eight & kHighs) == 0) {  // ASCII only: every byte starts a character
+                const uint64_t x = (eight | fold) ^ pattern;  // a zero byte where a match may start
+                uint64_t hits = (x - kOnes) & ~x & kHighs;    // the lowest one is exact (little-endian)
+                if (hits == 0) {
+                    i += 8;
+                    continue;
+                }
+                for (; (hits & 0x80) == 0; hits >>= 8) ++i;
+            }
+        }
+        const unsigned char c = text[i];
+        if (Lower(c) == first && SameI(text.substr(i), needle, needle.size())) return i;
+        i += IsLeadByte(c) ? 2 : 1;
     }
+    return std::string_view::npos;
 }
 
 bool StartsWithI(std::string_view text, std::string_view prefix) {
