@@ -1,7 +1,6 @@
 // The operating-system seam on Win32 (ANSI entry points).
 #include <windows.h>
 #include <shlwapi.h>
-#include <shellapi.h>
 
 #include <cstring>
 
@@ -231,8 +230,15 @@ void InformationBeep() { MessageBeep(MB_ICONASTERISK); }
 void ShowErrorBox(Window owner, const char* text, const char* title) {
     MessageBoxA(Hwnd(owner), text, title, MB_ICONERROR);
 }
+// SHELL32 is loaded only when a program is started: as an import it would be
+// loaded with the program, which costs more than the rest of its start-up.
 void ShellExecute(const char* file, const char* parameters, const char* workingFolder) {
-    ShellExecuteA(nullptr, nullptr, file, parameters, workingFolder, SW_SHOWNORMAL);
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    if (!shell) return;
+    auto execute = reinterpret_cast<ShellExecuteFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(shell, "ShellExecuteA")));
+    if (execute) execute(nullptr, nullptr, file, parameters, workingFolder, SW_SHOWNORMAL);
 }
 
 }  // namespace os
