@@ -1,5 +1,8 @@
 #include "common/text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace qv {
 
 namespace {
@@ -23,12 +26,34 @@ size_t CharBoundary(std::string_view text, size_t limit) {
     return i;
 }
 
+// Positions are visited only where a character starts, as the plain search
+// would; eight bytes at a time are passed over when none of them is below
+// 0x80 or can start a match.
 size_t FindI(std::string_view text, std::string_view needle) {
     if (needle.size() > text.size()) return std::string_view::npos;
-    const size_t last = text.size() - needle.size();
-    for (size_t i = 0; i <= last;) {
-        if (SameI(text.substr(i), needle, needle.size())) return i;
-        i += IsLeadByte(text[i]) ? 2 : 1;
+    if (needle.empty()) return 0;
+    constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    const unsigned char first = Lower(needle[0]);
+    const uint64_t fold = first >= 'a' && first <= 'z' ? 0x2020202020202020u : 0;  // both cases of a letter
+    const uint64_t pattern = kOnes * first;
+    const size_t end = text.size() - needle.size() + 1;  // a match starts before end
+    for (size_t i = 0; i < end;) {
+        if (end - i >= 8) {
+            uint64_t eight;
+            std::memcpy(&eight, text.data() + i, 8);
+            if ((eight & kHighs) == 0) {  // ASCII only: every byte starts a character
+                const uint64_t x = (eight | fold) ^ pattern;  // a zero byte where a match may start
+                uint64_t hits = (x - kOnes) & ~x & kHighs;    // the lowest one is exact (little-endian)
+                if (hits == 0) {
+                    i += 8;
+                    continue;
+                }
+                for (; (hits & 0x80) == 0; hits >>= 8) ++i;
+            }
+        }
+        const unsigned char c = text[i];
+        if (Lower(c) == first && SameI(text.substr(i), needle, needle.size())) return i;
+        i += IsLeadByte(c) ? 2 : 1;
     }
     return std::string_view::npos;
 }

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <string>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "common/path_split.h"
 #include "common/state.h"
@@ -37,39 +39,37 @@ void AppendFile(const std::string& path, int folderNumber) {
     entry.filterIndex = index;
 }
 
-// Files first; true when the listing is to stop (200 files).
-bool ListOwnFiles(const std::string& folder, int folderNumber) {
+// The files of one folder, then its subfolders in the order the system gave
+// them: one search serves both. A failed search stops the whole listing.
+void ListOwnFilesThenSubfolders(const std::string& folder, int folderNumber) {
     os::FindEntry entry;
     os::Find search = os::FindFirstFile((folder + kAllFiles).c_str(), &entry);
     if (!search) {
         listingStopped = 1;
-        return true;
+        return;
     }
+    std::vector<std::string> subfolders;
     do {
-        if (entry.isDirectory || IsDotEntry(entry.name)) continue;
-        AppendFile(folder + entry.name, folderNumber);
-        if (fileCount >= kMaxFiles) {
-            listingStopped = 1;
-            break;
+        if (IsDotEntry(entry.name)) continue;
+        if (entry.isDirectory) {
+            subfolders.push_back(folder + entry.name);
+            continue;
         }
-    } while (os::FindNextFile(search, &entry));
+        AppendFile(folder + entry.name, folderNumber);
+        if (fileCount >= kMaxFiles) listingStopped = 1;
+    } while (!listingStopped && os::FindNextFile(search, &entry));
     os::FindClose(search);
-    return listingStopped != 0;
-}
-
-void ListSubfolders(const std::string& folder) {
-    os::FindEntry entry;
-    os::Find search = os::FindFirstFile((folder + kAllFiles).c_str(), &entry);
-    if (!search) return;
-    do {
-        if (!entry.isDirectory || IsDotEntry(entry.name)) continue;
-        std::string subfolder = folder + entry.name;
+    if (listingStopped) return;
+    if (!settings.includeSubfolders) {
+        listingStopped = 1;
+        return;
+    }
+    for (const std::string& subfolder : subfolders) {
         // A folder whose search pattern is too long cannot be searched; skip it.
         if (subfolder.size() + 1 + sizeof kAllFiles - 1 >= kPathLimit) continue;
         ListFolder(subfolder);
         if (listingStopped) break;
-    } while (os::FindNextFile(search, &entry));
-    os::FindClose(search);
+    }
 }
 
 std::string SortKey(const FileEntry& entry) {
@@ -138,13 +138,7 @@ void ShowStartMenu(os::Window window) {
 void ListFolder(std::string_view folder) {
     std::string d(folder);
     if (!d.empty() && !EndsWithBackslash(d)) d += '\\';
-    int folderNumber = ++folderCounter;
-    if (ListOwnFiles(d, folderNumber)) return;
-    if (!settings.includeSubfolders) {
-        listingStopped = 1;
-        return;
-    }
-    ListSubfolders(d);
+    ListOwnFilesThenSubfolders(d, ++folderCounter);
 }
 
 // An empty entry matches exactly the names without an extension.
@@ -154,15 +148,32 @@ int FindFilterIndex(std::string_view extension) {
     return -1;
 }
 
+// The exchange sort below decides the order of equal keys, which users see;
+// it runs on ranks so that the locale comparison, slow on Windows, is called
+// n log n times instead of n * n / 2, and entries move once at the end.
 void SortFileList() {
+    const int count = fileCount < kMaxFiles ? fileCount : kMaxFiles;
     std::string keys[kMaxFiles];
-    for (int i = 0; i < fileCount; ++i) keys[i] = SortKey(fileList[i]);
-    for (int i = 0; i + 1 < fileCount; ++i)
-        for (int j = i + 1; j < fileCount; ++j)
-            if (os::CompareText(keys[i].c_str(), keys[j].c_str()) > 0) {
-                std::swap(fileList[i], fileList[j]);
-                std::swap(keys[i], keys[j]);
-            }
+    int byKey[kMaxFiles];
+    for (int i = 0; i < count; ++i) {
+        keys[i] = SortKey(fileList[i]);
+        byKey[i] = i;
+    }
+    std::stable_sort(byKey, byKey + count,
+                     [&keys](int a, int b) { return os::CompareText(keys[a].c_str(), keys[b].c_str()) < 0; });
+    int rank[kMaxFiles];
+    for (int k = 0; k < count; ++k)
+        rank[byKey[k]] = k > 0 && os::CompareText(keys[byKey[k - 1]].c_str(), keys[byKey[k]].c_str()) == 0
+                             ? rank[byKey[k - 1]]
+                             : k;
+    int order[kMaxFiles];
+    for (int i = 0; i < count; ++i) order[i] = i;
+    for (int i = 0; i + 1 < count; ++i)
+        for (int j = i + 1; j < count; ++j)
+            if (rank[order[i]] > rank[order[j]]) std::swap(order[i], order[j]);
+    static FileEntry sorted[kMaxFiles];  // too large for the stack of a window procedure
+    for (int i = 0; i < count; ++i) sorted[i] = fileList[order[i]];
+    std::copy(sorted, sorted + count, fileList);
 }
 
 void BuildFolderList(os::Menu root) {

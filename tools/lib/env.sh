@@ -7,10 +7,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 QV_PACKAGES=(cmake g++ make libgtest-dev googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
              wine wine64 xvfb xdotool xclip x11-utils python3 imagemagick fonts-ipafont-gothic)
+# Only tools/bench needs these.
+QV_BENCH_PACKAGES=(libbenchmark-dev grep)
 
+# qv_install_missing [PACKAGE...]: the given packages, by default QV_PACKAGES.
 qv_install_missing() {
+    [ $# -eq 0 ] && set -- "${QV_PACKAGES[@]}"
     local missing=()
-    for package in "${QV_PACKAGES[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0

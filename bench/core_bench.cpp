@@ -1,0 +1,236 @@
+// Benchmarks of the portable core on real files (bench/posix_os.cpp). Each
+// reports the heap it held at most ("peak_heap") besides its time.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "bench_data.h"
+#include "common/state.h"
+#include "heap_peak.h"
+#include "lines/folders.h"
+#include "lines/pages.h"
+#include "menu/file_copy.h"
+#include "os/os.h"
+#include "output/marked.h"
+#include "settings/load_settings.h"
+
+extern char** environ;
+
+namespace os {
+extern std::string clipboardText;
+}
+
+namespace {
+
+constexpr uint64_t kMB = 1000 * 1000;
+constexpr uint64_t kGB = 1000 * kMB;
+const char kKeyword[] = "timeout";
+
+void ReportHeap(benchmark::State& state) {
+    state.counters["peak_heap"] = double(bench::HeapPeakSinceReset());
+}
+
+void UseFile(const std::string& path) {
+    qv::ResetProcessState();
+    qv::settings.rootStyle = qv::DefaultRootStyle();
+    qv::settings.submenuStyle = qv::DefaultSubmenuStyle();
+    qv::fileList[0].path = path;
+    qv::fileCount = 1;
+    qv::currentFile = 0;
+}
+
+void BM_LoadSettings(benchmark::State& state) {
+    const std::string path = bench::SettingsFile(1 * kMB);
+    bench::ResetHeapPeak();
+    for (auto _ : state) {
+        qv::ResetProcessState();
+        qv::programPaths.exeFolder = bench::DataFolder() + "/";
+        qv::programPaths.baseName = "Qivora";
+        qv::programPaths.settingsPath = path;
+        if (!qv::LoadSettings(nullptr) || qv::launcherCount != 20) state.SkipWithError("settings not read");
+    }
+    ReportHeap(state);
+}
+
+// A text page of 30 lines of files of 1 MB, 100 MB and 2 GB (sparse past 4 MB).
+void BM_TextPage(benchmark::State& state) {
+    const uint64_t size = uint64_t(state.range(0)) * kMB;
+    const uint64_t data = size < 4 * kMB ? size : size > 100 * kMB ? 4 * kMB : size;
+    UseFile(bench::LogFile("page-" + std::to_string(state.range(0)) + "MB.log", data, size, 100));
+    bench::ResetHeapPeak();
+    for (auto _ : state) {
+        os::Menu root = os::CreatePopupMenu();
+        qv::BuildFileMenu(root);
+        os::DestroyMenu(root);
+        if (qv::menuItems.itemCount != 30) state.SkipWithError("not a page of 30 lines");
+    }
+    ReportHeap(state);
+}
+
+// A file submenu (20 items) of a file whose lines are 10 kB long.
+void BM_SubmenuOfLongLines(benchmark::State& state) {
+    UseFile(bench::LogFile("long-lines.log", 2 * kMB, 0, 10000));
+    bench::ResetHeapPeak();
+    for (auto _ : state) {
+        os::Menu root = os::CreatePopupMenu();
+        os::Menu submenu = os::CreatePopupMenu();
+        qv::FillFileSubmenu(submenu, 0);
+        os::DestroyMenu(submenu);
+        os::DestroyMenu(root);
+        if (qv::menuItems.itemCount != 20) state.SkipWithError("not a submenu of 20 lines");
+    }
+    ReportHeap(state);
+}
+
+void BM_PageOf999Items(benchmark::State& state) {
+    UseFile(bench::LogFile("page-1MB.log", 1 * kMB, 0, 100));
+    qv::settings.rootStyle.pageSize = 999;
+    bench::ResetHeapPeak();
+    for (auto _ : state) {
+        os::Menu root = os::CreatePopupMenu();
+        qv::BuildFileMenu(root);
+        os::DestroyMenu(root);
+        if (qv::menuItems.itemCount != 999) state.SkipWithError("not a page of 999 lines");
+    }
+    ReportHeap(state);
+}
+
+const std::string& CopySource() {
+    static const std::string path = bench::LogFile("copy-100MB.log", 100 * kMB, 0, 100);
+    return path;
+}
+
+void BM_FilteredCopy100MB(benchmark::State& state) {
+    UseFile(CopySource());
+    qv::KeywordSets& sets = qv::settings.keywordSets;
+    sets.words[1][0] = kKeyword;
+    sets.wordCount[1] = 1;
+    sets.selected[1] = 1;
+    sets.selectedCount = 1;
+    sets.filterActive = 1;
+    bench::ResetHeapPeak();
+    for (auto _ : state) {
+        os::clipboardText.clear();
+        if (!qv::CopyFilteredFileToClipboard(0)) state.SkipWithError("nothing copied");
+    }
+    state.counters["copied"] = double(os::clipboardText.size());
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(100 * kMB));
+    ReportHeap(state);
+}
+
+// grep -F -i of the same word on the same file, its output into a file: with
+// its output on /dev/null, grep stops at the first match.
+void BM_GrepSameFile(benchmark::State& state) {
+    const std::string output = state.range(0) ? bench::DataFolder() + "/grep.out" : "/dev/null";
+    std::string file = CopySource();
+    for (auto _ : state) {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        char grep[] = "grep", f[] = "-F", i[] = "-i", word[sizeof kKeyword];
+        std::memcpy(word, kKeyword, sizeof kKeyword);
+        char* argv[] = {grep, f, i, word, &file[0], nullptr};
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawnp(&pid, "grep", &actions, nullptr, argv, environ) != 0 || waitpid(pid, &status, 0) < 0 ||
+            !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            state.SkipWithError("grep failed");
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(100 * kMB));
+}
+
+// The listing stops at 200 text files; the tree holds 10,000 files, 3 in 100
+// of them text files.
+void BM_FolderListing(benchmark::State& state) {
+    const std::string root = bench::FileTree(100, 100, 3);
+    qv::ResetProcessState();
+    for (auto _ : state) {
+        qv::settings.includeSubfolders = 1;
+        qv::settings.extensionFilters[0] = ".txt";
+        qv::settings.extensionFilterCount = 1;
+        qv::folderCounter = -1;
+        qv::fileCount = 0;
+        qv::listingStopped = 0;
+        qv::ListFolder(root);
+        if (qv::fileCount != qv::kMaxFiles) state.SkipWithError("not 200 files");
+    }
+}
+
+void BM_SortFileList(benchmark::State& state) {
+    const std::string root = bench::FileTree(100, 100, 3);
+    qv::ResetProcessState();
+    qv::settings.includeSubfolders = 1;
+    qv::settings.folderGrouping = int(state.range(0));
+    qv::settings.extensionFilters[0] = ".txt";
+    qv::settings.extensionFilterCount = 1;
+    qv::ListFolder(root);
+    static qv::FileEntry listed[qv::kMaxFiles];
+    std::copy(qv::fileList, qv::fileList + qv::kMaxFiles, listed);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::copy(listed, listed + qv::kMaxFiles, qv::fileList);
+        state.ResumeTiming();
+        qv::SortFileList();
+    }
+}
+
+void MarkLines(int count, size_t length) {
+    qv::ResetProcessState();
+    std::string line;
+    for (size_t i = 0; i < length; ++i) line += char('a' + i % 26);
+    for (int k = 0; k < count; ++k) {
+        qv::menuItems.items[k].fullText = line;
+        qv::menuItems.items[k].marked = 1;
+        qv::menuItems.items[k].lineNumber = k + 1;
+    }
+    qv::menuItems.itemCount = qv::menuItems.markedCount = count;
+    qv::launchers[0].target = "/bin/true";
+    qv::launcherCount = 1;
+}
+
+void BM_MarkedLinesCommand(benchmark::State& state) {
+    MarkLines(999, 1000);
+    qv::listMode = 1;
+    bench::ResetHeapPeak();
+    for (auto _ : state) qv::RunMarkedArguments("-n \"%M\" -x", qv::actionRun);
+    ReportHeap(state);
+}
+
+void BM_MarkedLinesToClipboard(benchmark::State& state) {
+    MarkLines(999, 1000);
+    qv::listMode = 3;
+    bench::ResetHeapPeak();
+    for (auto _ : state) qv::RunMarkedText("\"%T\"", qv::actionCopy);
+    if (os::clipboardText.size() < 999 * 1000) state.SkipWithError("lines not copied");
+    ReportHeap(state);
+}
+
+}  // namespace
+
+BENCHMARK(BM_LoadSettings)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_TextPage)->Arg(1)->Arg(100)->Arg(2000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_SubmenuOfLongLines)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_PageOf999Items)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_FilteredCopy100MB)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_GrepSameFile)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_FolderListing)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_SortFileList)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_MarkedLinesCommand)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_MarkedLinesToClipboard)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (!std::getenv("QV_BENCH_KEEP")) bench::RemoveDataFolder();
+    return 0;
+}

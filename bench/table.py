@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Prints the one table of tools/bench from the benchmark and start-up results.
+
+    table.py CORE.json STARTUP.json
+"""
+import json
+import sys
+
+ROWS = [
+    ("BM_LoadSettings", "LoadSettings, settings file of 1 MB"),
+    ("BM_TextPage/1", "text page (30 lines), file of 1 MB"),
+    ("BM_TextPage/100", "text page (30 lines), file of 100 MB"),
+    ("BM_TextPage/2000", "text page (30 lines), file of 2 GB"),
+    ("BM_SubmenuOfLongLines", "file submenu (20 lines), lines of 10 kB"),
+    ("BM_PageOf999Items", "text page of 999 items"),
+    ("BM_FilteredCopy100MB", "whole-file filtered copy, 100 MB"),
+    ("BM_GrepSameFile/1", "grep -F -i, same word and file, into a file"),
+    ("BM_GrepSameFile/0", "grep -F -i ... > /dev/null (stops at 1st match)"),
+    ("BM_FolderListing", "folder listing to 200 files, tree of 10,000"),
+    ("BM_SortFileList/0", "sort of the 200 files, by name"),
+    ("BM_SortFileList/1", "sort of the 200 files, by folder and name"),
+    ("BM_MarkedLinesCommand", "marked-lines command, 999 lines of 1 kB"),
+    ("BM_MarkedLinesToClipboard", "marked lines to the clipboard, 999 of 1 kB"),
+]
+SCALE = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+
+
+def milliseconds(run):
+    return run["real_time"] * SCALE[run["time_unit"]]
+
+
+def size(bytes_):
+    if bytes_ is None:
+        return ""
+    for unit, factor in (("MB", 1e6), ("kB", 1e3)):
+        if bytes_ >= factor:
+            return "%.1f %s" % (bytes_ / factor, unit)
+    return "%d B" % bytes_
+
+
+def duration(ms):
+    return "%.3f ms" % ms if ms < 10 else "%.1f ms" % ms
+
+
+def main():
+    core = json.load(open(sys.argv[1]))
+    startup = json.load(open(sys.argv[2]))
+    runs = {}
+    for run in core["benchmarks"]:
+        name = run["name"].split("/min_time")[0].replace("/real_time", "")
+        runs[name] = run
+    line = "+" + "-" * 52 + "+" + "-" * 13 + "+" + "-" * 11 + "+"
+    print(line)
+    print("| %-50s | %11s | %9s |" % ("measurement", "time", "peak heap"))
+    print(line)
+    for key, label in ROWS:
+        run = runs.get(key)
+        if not run:
+            print("| %-50s | %11s | %9s |" % (label, "missing", ""))
+            continue
+        print("| %-50s | %11s | %9s |" % (label, duration(milliseconds(run)), size(run.get("peak_heap"))))
+    print(line)
+    medians = startup["median_ms"]
+    bare = medians["bare_menu"]
+    for name, value in medians.items():
+        print("| %-50s | %11s | %9s |" % ("start-up under Wine: " + name, duration(value), ""))
+    print(line)
+    pages = [milliseconds(runs[k]) for k in ("BM_TextPage/1", "BM_TextPage/100", "BM_TextPage/2000") if k in runs]
+    heaps = {runs[k].get("peak_heap") for k in ("BM_TextPage/1", "BM_TextPage/100", "BM_TextPage/2000") if k in runs}
+    copy = milliseconds(runs["BM_FilteredCopy100MB"]) / milliseconds(runs["BM_GrepSameFile/1"])
+    checks = [
+        ("text page 2 GB / 1 MB: time", pages[-1] / pages[0], None),
+        ("text page 2 GB / 1 MB: peak heap", "same" if len(heaps) == 1 else "differs", None),
+        ("whole-file copy / grep -F -i", copy, 2.0),
+    ]
+    for name, value in medians.items():
+        if name != "bare_menu":
+            short = name.replace("Qivora, ", "").replace(" files", "")
+            checks.append(("start-up, %s / bare: ratio of medians" % short, value / bare, None))
+            checks.append(("start-up, %s / bare: median of rounds" % short, startup["paired_ratio"][name], 1.2))
+    for label, value, target in checks:
+        shown = value if isinstance(value, str) else "%.2f" % value
+        print("| %-50s | %11s | %9s |" % (label, shown, "<= %.1f" % target if target else ""))
+    print(line)
+    print("start-up: %d rounds, each one run of every program in turn; a round's ratio" % startup["runs"])
+    print("compares runs that met the same load of the machine")
+
+
+if __name__ == "__main__":
+    main()
