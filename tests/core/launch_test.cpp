@@ -1,3 +1,4 @@
+// The launch step, and the commands built from marked lines.
 #include "menu/launch.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include "common/state.h"
 #include "fake_os.h"
 #include "line_items.h"
+#include "output/marked.h"
 
 namespace qv {
 namespace {
@@ -158,6 +160,7 @@ TEST_F(LaunchTest, CtrlClearsThePrefixOnlyForClipboardActions) {
         {"@clip", "", false, true, "a\r\nb\r\nc\r\nd", 0},
         {kProgram, "%C", false, true, "a\r\nb\r\nc\r\nd", 0},
         {kProgram, "%P", false, true, "old", 1},  // nothing copied: the prefix stays
+        {"@clip", "%M", true, false, "old\r\na c", 1},
         {"@clip", "%M", true, true, "a c", 0},
         {kProgram, "%C%M", true, true, "a c", 0},
         {kProgram, "%M", true, true, "old", 1},
@@ -180,6 +183,68 @@ TEST_F(LaunchTest, ExpansionBeyond520BytesIsHeldWhole) {
     ApplyCurrentLauncher(lineSourceItem, 3, false);
     ASSERT_EQ(fake::launches.size(), 1u);
     EXPECT_EQ(fake::launches[0].parameters, path + " " + path + " " + path + " " + path + " 12");
+}
+
+// Two marked lines, "a b" and "c", among unmarked ones; the launcher's program exists.
+TEST_F(LaunchTest, MarkedLinesExamples) {
+    const struct { const char* text; int listMode; MarkedAction action; const char *clipboard, *parameters; } cases[] = {
+        {"view %M", 2, actionRun, "old", "view a b c"},
+        {"view \"%M\" -r", 1, actionRun, "old", "view \"a b\" \"c\" -r"},
+        {"x%Ty", 4, actionRun, "old", "xa bcy"},
+        {"x\"%T\"y", 3, actionRun, "old", "x\"a bc\"y"},
+        {"cmd %M -o out", 2, actionCopyAndRun, "a b c", "cmd -o out"},
+        {"%M", 2, actionCopyAndRun, "a b c", ""},
+        {"list %M", 2, actionCopy, "list a b c", nullptr},
+        {"view %m %M", 2, actionRun, "old", "view a b c %M"},  // the first one only
+        {"%T \"%t\"", 3, actionRun, "old", "%T \"a bc\""},    // the quoted form goes first
+        {"a %M  b", 2, actionCopyAndRun, "a b c", "a  b"},     // one of the two blanks stays
+        {"\"%M\"", 1, actionCopyAndRun, "\"a b\" \"c\"", ""},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        SetLines({"skip", "a b", "no", "c"});
+        Mark({1, 3});
+        Use(kProgram, "");
+        listMode = c.listMode;
+        if (c.listMode <= 2) RunMarkedArguments(c.text, c.action);
+        else RunMarkedText(c.text, c.action);
+        EXPECT_EQ(Clipboard(), c.clipboard) << c.text;
+        EXPECT_EQ(fake::beeps, c.parameters ? 0 : 1) << c.text;
+        if (!c.parameters) {
+            EXPECT_TRUE(fake::launches.empty()) << c.text;
+            continue;
+        }
+        ASSERT_EQ(fake::launches.size(), 1u) << c.text;
+        EXPECT_EQ(fake::launches[0].parameters, c.parameters) << c.text;
+        EXPECT_EQ(fake::launches[0].folder, "C:\\tools\\");
+    }
+}
+
+TEST_F(LaunchTest, MarkedLinesCommandEdges) {
+    Use(kProgram, "");
+    listMode = 2;
+    RunMarkedArguments("%M", actionCopyAndRun);  // nothing marked: nothing done
+    SetLines({"", "x", ""});
+    Mark({0, 1, 2});
+    RunMarkedArguments("%M", actionRun);  // empty lines keep their separators
+    listMode = 3;
+    RunMarkedText("\"%T\"", actionRun);
+    Use("C:\\nowhere\\q.exe", "");  // a missing program: the shell gets the whole command
+    RunMarkedText("\"%T\"", actionRun);
+    ASSERT_EQ(fake::launches.size(), 3u);
+    EXPECT_EQ(fake::launches[0].parameters, " x ");
+    EXPECT_EQ(fake::launches[1].parameters, "\"x\"");
+    EXPECT_EQ(fake::launches[2].file, "\"x\"");
+    EXPECT_EQ(Clipboard(), "old");
+
+    // No length limit: a thousand marked lines of 1039 bytes.
+    for (int k = 0; k < kMaxMenuItems; ++k) menuItems.items[k] = MenuItem{"", std::string(1039, 'w'), 1, k};
+    menuItems.itemCount = menuItems.markedCount = kMaxMenuItems;
+    Use(kProgram, "");
+    listMode = 4;
+    RunMarkedText("go %T!", actionRun);
+    ASSERT_EQ(fake::launches.size(), 4u);
+    EXPECT_TRUE(fake::launches[3].parameters == "go " + std::string(1039000, 'w') + "!");
 }
 
 }  // namespace
