@@ -1,0 +1,300 @@
+// The files the release ships beside Qivora.exe, read from the source tree: the
+// sample settings, loaded as the program loads them, and the manual, checked
+// against the program. Both are opened with a Windows user's editor, so their
+// bytes must be cp932 with CR LF line ends.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "common/program_paths.h"
+#include "common/state.h"
+#include "common/text.h"
+#include "fake_os.h"
+#include "line_items.h"
+#include "lines/folders.h"
+#include "lines/pages.h"
+#include "menu/launch.h"
+#include "menu/popup.h"
+#include "output/macros.h"
+#include "settings/load_settings.h"
+
+#ifndef QIVORA_SOURCE_DIR
+#error "QIVORA_SOURCE_DIR must name the source tree (tests/CMakeLists.txt sets it)"
+#endif
+
+namespace qv {
+namespace {
+
+std::string ReadShippedFile(const char* relative) {
+    std::string content;
+    std::FILE* file = std::fopen((std::string(QIVORA_SOURCE_DIR) + "/" + relative).c_str(), "rb");
+    if (!file) return content;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) content.append(buffer, got);
+    std::fclose(file);
+    return content;
+}
+
+// Offset of the first byte that is not cp932 text with CR LF line ends (a stray
+// control byte, a lone CR or LF, a broken double-byte character or one of an
+// unassigned row), or npos.
+size_t FirstFaultInWindowsText(std::string_view text) {
+    auto lead = [](unsigned char c) {
+        return (c >= 0x81 && c <= 0x84) || (c >= 0x87 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEA) || c == 0xED ||
+               c == 0xEE || (c >= 0xFA && c <= 0xFC);
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = text[i], next = i + 1 < text.size() ? text[i + 1] : 0;
+        if (c == '\r' && next == '\n') ++i;
+        else if (lead(c) && next >= 0x40 && next <= 0xFC && next != 0x7F) ++i;
+        else if (!((c >= 0x20 && c < 0x7F) || c == '\t' || (c >= 0xA1 && c <= 0xDF))) return i;
+    }
+    return std::string_view::npos;
+}
+
+std::vector<std::string> LauncherTable() {
+    std::vector<std::string> entries;
+    for (int i = 0; i < launcherCount; ++i)
+        entries.push_back(std::string(launchers[i].target.view()) + "|" + std::string(launchers[i].label.view()) + "|" +
+                          std::string(launchers[i].parameters.view()));
+    return entries;
+}
+
+// Applies launcher n to lines "a b" (line 10) and "c" (line 11) of C:\notes\memo.txt, the second chosen.
+void Apply(int n, bool markBoth) {
+    fake::launches.clear();
+    fake::clipboard = "before";
+    testing_items::SetCurrentFile("C:\\notes\\memo.txt");
+    testing_items::SetLines({"a b", "c"});
+    if (markBoth) testing_items::Mark({0, 1});
+    currentLauncher = n;
+    ApplyCurrentLauncher(lineSourceItem, 1, false);
+}
+
+constexpr const char* kSakura = "C:\\Program Files (x86)\\sakura\\sakura.exe";
+constexpr const char* kNotepad = "C:\\Windows\\System32\\notepad.exe";
+constexpr const char* kExplorer = "C:\\Windows\\explorer.exe";
+
+class SampleSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        content_ = ReadShippedFile("examples/Qivora.ini");
+        ASSERT_FALSE(content_.empty()) << QIVORA_SOURCE_DIR;
+        fake::Reset();
+        InitProgramPaths("C:\\app\\Qivora.exe", "");
+        fake::AddFile("C:\\app\\Qivora.ini", content_);
+        fake::AddFile(kNotepad, "MZ");
+        fake::AddFile(kExplorer, "MZ");
+    }
+    std::string content_;
+};
+
+TEST_F(SampleSettings, IsCp932WithCrLfAndEachHeaderFirstAppearsOnItsOwnLine) {
+    EXPECT_EQ(FirstFaultInWindowsText(content_), std::string_view::npos);
+    // A section starts at the first mention of its header, a comment included.
+    for (std::string header : {"[system]", "[exec]"}) {
+        const size_t at = FindI(content_, header);
+        ASSERT_NE(at, std::string::npos) << header;
+        EXPECT_TRUE(at == 0 || content_.compare(at - 2, 2, "\r\n") == 0) << header;
+        EXPECT_EQ(content_.compare(at + header.size(), 2, "\r\n"), 0) << header;
+    }
+}
+
+TEST_F(SampleSettings, SystemSectionGivesTheDocumentedOptions) {
+    ASSERT_TRUE(LoadSettings(nullptr));
+    EXPECT_EQ(std::vector<std::string>(settings.extensionFilters, settings.extensionFilters + settings.extensionFilterCount),
+              (std::vector<std::string>{".txt", ".log", ".md"}));
+    const ViewStyle &sub = settings.submenuStyle, &page = settings.rootStyle;
+    EXPECT_EQ(std::vector<int>({settings.positionMode, settings.includeSubfolders, settings.sortByFilter,
+                                settings.folderGrouping, sub.customFont, page.customFont, sub.lineNumbers,
+                                page.lineNumbers, page.pageSize, settings.keywordSets.filterActive}),
+              std::vector<int>({positionCenter, 0, 0, 1, 0, 0, 0, 1, 30, 0}));
+    EXPECT_EQ(settings.keywordSets.words[1][0].view(), "会議");
+    EXPECT_EQ(settings.keywordSets.wordCount[0] + settings.keywordSets.wordCount[1], 4);
+    EXPECT_EQ(settings.searchPath.view(),
+              "C:\\Program Files (x86)\\sakura;C:\\Program Files\\sakura;C:\\Program Files\\Notepad++");
+    EXPECT_EQ(settings.editorPath.view(), kNotepad);
+}
+
+TEST_F(SampleSettings, ExecSectionWithAndWithoutTheEditor) {
+    std::vector<std::string> common = {
+        "@system|&S 関連付けられたプログラムで開く|",
+        std::string(kNotepad) + "|&N メモ帳で開く|\"%P\"",
+        std::string(kNotepad) + "|&P 行をコピーしてメモ帳で開く|%C\"%P\"",
+        std::string(kExplorer) + "|&F フォルダを開く|/select,\"%P\"",
+        "@clip|&C 行をクリップボードへ (印があれば印の行)|",
+        "@clipX|&X ファイル全体をクリップボードへ (絞り込み後)|",
+        "@clip|&Q 印を付けた行を \"...\" で囲んでコピー|\"%M\"",
+    };
+    // The missing editor's parameter line must not reach another entry; the
+    // commented alternative stays a comment even when it would resolve.
+    fake::AddFile("C:\\Program Files\\Notepad++\\notepad++.exe", "MZ");
+    ASSERT_TRUE(LoadSettings(nullptr));
+    EXPECT_EQ(LauncherTable(), common);
+    fake::AddFile(kSakura, "MZ");
+    ASSERT_TRUE(LoadSettings(nullptr));
+    common.insert(common.begin(), std::string(kSakura) + "|&E サクラエディタでその行を開く|-Y=%$J \"%P\"");
+    EXPECT_EQ(LauncherTable(), common);
+}
+
+TEST_F(SampleSettings, EntriesDoWhatTheirLabelsSay) {
+    fake::AddFile(kSakura, "MZ");
+    fake::AddFile("C:\\notes\\memo.txt", "a b\nc\nd");
+    ASSERT_TRUE(LoadSettings(nullptr));
+    const struct { int launcher; bool markBoth; const char *file, *parameters, *clipboard; } cases[] = {
+        {0, false, kSakura, "-Y=11 \"C:\\notes\\memo.txt\"", "before"},
+        {1, false, "C:\\notes\\memo.txt", "", "before"},
+        {3, false, kNotepad, "\"C:\\notes\\memo.txt\"", "a b\r\nc"},
+        {4, false, kExplorer, "/select,\"C:\\notes\\memo.txt\"", "before"},
+        {6, false, nullptr, nullptr, "a b\r\nc\r\nd"},  // the whole file, not only the page
+        {7, true, nullptr, nullptr, "\"a b\" \"c\""},
+        {7, false, nullptr, nullptr, "a b\r\nc"},  // no mark: the page's lines, as "@clip" does
+    };
+    for (const auto& c : cases) {
+        Apply(c.launcher, c.markBoth);
+        ASSERT_EQ(fake::launches.size(), c.file ? 1u : 0u) << c.launcher;
+        if (c.file) {
+            EXPECT_EQ(fake::launches[0].file + " " + fake::launches[0].parameters, std::string(c.file) + " " + c.parameters);
+        }
+        EXPECT_EQ(fake::clipboard.value_or("(none)"), c.clipboard) << c.launcher;
+    }
+}
+
+class Manual : public ::testing::Test {
+protected:
+    void SetUp() override {
+        manual_ = ReadShippedFile("docs/Qivora.txt");
+        ASSERT_FALSE(manual_.empty()) << QIVORA_SOURCE_DIR;
+        fake::Reset();
+        InitProgramPaths("C:\\app\\Qivora.exe", "");
+    }
+    bool Mentions(std::string_view text) const { return manual_.find(text) != std::string::npos; }
+    // The lines after the first line that starts with `after`, up to the first
+    // blank line, without their first `indent` characters.
+    std::vector<std::string> Block(std::string_view after, size_t indent) const {
+        std::vector<std::string> lines;
+        size_t at = manual_.find(after);
+        if (at == std::string::npos) return lines;
+        at = manual_.find("\r\n", at + after.size()) + 2;
+        for (size_t end; (end = manual_.find("\r\n", at)) != std::string::npos && end != at; at = end + 2)
+            lines.push_back(manual_.substr(at + indent, end - at - indent));
+        return lines;
+    }
+    std::string manual_;
+};
+
+void CollectLabels(os::Menu menu, std::vector<std::string>* labels) {
+    for (const auto& item : menu->items) {
+        if (!item.label.empty()) labels->push_back(item.label);
+        if (item.submenu) CollectLabels(item.submenu, labels);
+    }
+}
+
+TEST_F(Manual, IsCp932WithCrLfAndNamesItsVersion) {
+    EXPECT_EQ(FirstFaultInWindowsText(manual_), std::string_view::npos);
+    EXPECT_EQ(manual_.rfind("Qivora 1.06 説明書\r\n", 0), 0u);
+}
+
+// Every fixed label and message the menus show, taken from the menus the program builds, is explained.
+TEST_F(Manual, ExplainsEveryTextTheMenusShow) {
+    std::vector<std::string> labels;
+    settings.submenuStyle = DefaultSubmenuStyle();
+    settings.rootStyle = DefaultRootStyle();
+    testing_items::SetLauncher(0, "@system", "");
+    settings.keywordSets.wordCount[0] = 1;
+    settings.keywordSets.words[0][0] = "x";
+    // A file that is missing, empty, filtered to nothing and shorter than the first line shown.
+    const struct { const char* content; int filtered, firstLine; } pages[] = {
+        {nullptr, 0, 0}, {"", 0, 0}, {"line\n", 1, 0}, {"line\n", 0, 5}};
+    for (const auto& page : pages) {
+        fake::RemovePath("C:\\notes\\memo.txt");
+        if (page.content) fake::AddFile("C:\\notes\\memo.txt", page.content);
+        settings.keywordSets.filterActive = settings.keywordSets.selected[0] = page.filtered;
+        settings.rootStyle.firstLine = page.firstLine;
+        testing_items::SetCurrentFile("C:\\notes\\memo.txt");
+        os::Menu root = os::CreatePopupMenu();
+        BuildFileMenu(root);
+        CollectLabels(root, &labels);
+    }
+    fileCount = 0;
+    for (int type : {fixedOnly, folderList}) {
+        fake::trackScripts.push_back([&labels](os::Menu menu) { return CollectLabels(menu, &labels), 0; });
+        ShowPopupMenu(nullptr, type);
+    }
+    fake::LockPath("C:\\app\\Qivora.ini");
+    ASSERT_FALSE(LoadSettings(nullptr));
+    labels.push_back(fake::errorBoxes.at(0).text);
+
+    for (const char* expected : {"&S 設定ファイル", "&H 説明書", "&0 Ver.1.06", "&> Next", "&< Return", "&0 grep",
+                                 "&all", "non data", "read error", "non grep", "non line", "non file"})
+        EXPECT_NE(std::find(labels.begin(), labels.end(), expected), labels.end()) << expected;
+    for (const std::string& label : labels) {
+        if (label == "@system" || label == "&0 x") continue;  // this test's own launcher and keyword
+        EXPECT_TRUE(Mentions(label.rfind("&@ ", 0) == 0 ? "&@" : label)) << label;  // the heading names the file
+    }
+}
+
+TEST_F(Manual, NamesEveryKeywordMacroAndSwitch) {
+    for (const char* word :
+         {"[system]", "[exec]", "%end", "@path=", "@menu=", "@font=", "@text=", "@sub", "@list=", "@filter=",
+          "@editor=", "@grep0=", "@grep9=", "mouse", "mous2", "center", "active", "MAX", "@system", "@clip",
+          "@clipX", " | ", "%P", "%D", "%-D", "%F", "%N", "%E", "%A", "%B", "%C", "%X", "%$J", "%$W", "%M",
+          "\"%M\"", "%T", "\"%T\"", "/#s=", "/#m=", "/#f=", "/#u", "/#g0", "/#g1=\"", "Space", "Page Down",
+          "Page Up", "Insert", "Ctrl", "Shift", "Esc", "200", "9999", "999", "1039", "517", "shell:sendto"})
+        EXPECT_TRUE(Mentions(word)) << word;
+}
+
+// The macro table: each value column is what the expansion gives.
+TEST_F(Manual, MacroTableMatchesTheExpansion) {
+    ASSERT_TRUE(Mentions("C:\\work\\notes\\memo.txt、行番号が 12 のとき"));
+    for (const char* macro : {"%P", "%D", "%-D", "%F", "%N", "%E", "%A", "%B", "%$J"}) {
+        const size_t row = manual_.find("\r\n  " + std::string(macro) + " ");
+        ASSERT_NE(row, std::string::npos) << macro;
+        const size_t end = manual_.find("\r\n", row + 2), lastBlank = manual_.rfind(' ', end);
+        EXPECT_EQ(ExpandMacros(macro, "C:\\work\\notes\\memo.txt", 12), manual_.substr(lastBlank + 1, end - lastBlank - 1))
+            << macro;
+    }
+}
+
+// The marked-lines examples: what the program runs for each template.
+TEST_F(Manual, MarkedLineExamplesMatchTheProgram) {
+    const std::vector<std::string> rows = Block("印を付けた行が a b と c のとき:", 4);
+    ASSERT_EQ(rows.size(), 3u);
+    fake::AddFile("C:\\tools\\view.exe", "MZ");
+    for (const std::string& row : rows) {
+        const size_t gap = row.find("  ");
+        ASSERT_TRUE(row[0] == '>' && gap != std::string::npos) << row;
+        testing_items::SetLauncher(0, "C:\\tools\\view.exe", row.substr(1, gap - 1).c_str());
+        Apply(0, true);
+        ASSERT_EQ(fake::launches.size(), 1u) << row;
+        EXPECT_EQ(fake::launches[0].parameters, row.substr(row.find_first_not_of(' ', gap))) << row;
+    }
+}
+
+// The [exec] example loads into the entries it describes.
+TEST_F(Manual, ExecExampleLoadsAsDescribed) {
+    std::vector<std::string> lines = Block("例:\r\n  [exec]", 2);
+    ASSERT_FALSE(lines.empty());
+    std::string ini = "[exec]\r\n";
+    int entries = 0;
+    for (const std::string& line : lines) {
+        ini += line + "\r\n";
+        if (line[0] != '>' && line != "%end") ++entries;
+    }
+    fake::AddFile("C:\\app\\Qivora.ini", ini);
+    fake::AddFile(kNotepad, "MZ");
+    fake::AddFile("C:\\work\\sakura.exe", "MZ");  // found in the working folder
+    ASSERT_TRUE(LoadSettings(nullptr));
+    ASSERT_EQ(launcherCount, entries);
+    for (int i = 0; i < launcherCount; ++i) EXPECT_TRUE(Mentions(launchers[i].label.view())) << i;
+    EXPECT_EQ(launchers[0].target.view(), "C:\\work\\sakura.exe");
+    const std::string sakura = ExpandMacros(launchers[0].parameters.view(), "C:\\notes\\memo.txt", 12);
+    EXPECT_TRUE(Mentions("sakura.exe " + sakura)) << sakura;
+    EXPECT_EQ(launchers[launcherCount - 1].parameters.view(), "\"%M\"");
+}
+
+}  // namespace
+}  // namespace qv
