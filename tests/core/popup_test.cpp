@@ -82,11 +82,11 @@ TEST_F(PopupTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
     };
     Choose(cmdNextOnPage, [&](os::Menu m) {
         duringTracking(m);
-        os::Menu sub = os::CreatePopupMenu(), subsub = os::CreatePopupMenu();  // hung in by the builders
+        os::Menu sub = os::CreatePopupMenu();  // hung in by the builders, with one of its own
         os::AppendMenuItem(m, 0, 4242, "extra");
         os::AppendMenuItem(sub, 0, 4243, "deeper");
         os::SetMenuItemSubmenu(m, 4242, sub);
-        os::SetMenuItemSubmenu(sub, 4243, subsub);
+        os::SetMenuItemSubmenu(sub, 4243, os::CreatePopupMenu());
         fake::keysDown.insert(os::kVkShift);
     });
     Choose(cmdGrepAll, [&](os::Menu m) {
@@ -103,17 +103,15 @@ TEST_F(PopupTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
 
 TEST_F(PopupTest, EveryPositionMode) {
     auto active = reinterpret_cast<os::Window>(0x2000);
-    const struct { const char* what; int mode, mouseButtons; bool cursor; os::Rect rect; int x, y; unsigned flags; } cases[] = {
-        {"centre", positionCenter, 3, true, {}, 639, 500, 0x116},
-        {"unknown mode", 7, 3, true, {}, 639, 500, 0x116},
-        {"fixed", positionFixed, 3, true, {}, -20, 30, 0x102},
-        {"mouse", positionMouse, 3, true, {}, 100, 200, 0x102},
-        {"mouse, none installed", positionMouse, 0, true, {}, 639, 500, 0x116},
-        {"mouse, no cursor", positionMouse, 3, false, {}, 639, 500, 0x116},
-        {"mous2", positionMouse2, 3, true, {}, 100, 200, 0x112},
-        {"active", positionActive, 3, true, {-301, 50, 100, 151}, -101, 100, 0x116},
-        {"active, no window", positionActive, 3, true, {0, 0, 0, 0}, 639, 500, 0x116},
-        {"active, zero width", positionActive, 3, true, {10, 10, 10, 90}, 639, 500, 0x116},
+    const struct { const char* what; int mode, mouseButtons; os::Rect rect; int x, y; unsigned flags; } cases[] = {
+        {"centre", positionCenter, 3, {}, 639, 500, 0x116},
+        {"fixed", positionFixed, 3, {}, -20, 30, 0x102},
+        {"mouse", positionMouse, 3, {}, 100, 200, 0x102},
+        {"mouse, none installed", positionMouse, 0, {}, 639, 500, 0x116},
+        {"mous2", positionMouse2, 3, {}, 100, 200, 0x112},
+        {"active", positionActive, 3, {-301, 50, 100, 151}, -101, 100, 0x116},
+        {"active, no window", positionActive, 3, {0, 0, 0, 0}, 639, 500, 0x116},
+        {"active, zero width", positionActive, 3, {10, 10, 10, 90}, 639, 500, 0x116},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -121,7 +119,6 @@ TEST_F(PopupTest, EveryPositionMode) {
         settings.fixedX = -20;
         settings.fixedY = 30;
         screenMetrics.mouseButtons = c.mouseButtons;
-        if (!c.cursor) fake::cursor.reset();
         previousForeground = c.rect.bottom ? active : nullptr;
         fake::windowRects[active] = c.rect;
         ShowPopupMenu(window, fixedOnly);
@@ -143,8 +140,8 @@ TEST_F(PopupTest, ShownAgainWhereTheFirstMenuStoodAfterTheMouseMoved) {
         EXPECT_EQ(std::vector<int>({call.x, call.y, int(call.flags)}), std::vector<int>({100, 200, 0x112}));
 }
 
-TEST_F(PopupTest, MenuSelectAndOpeningSubmenus) {
-    os::Menu list = os::CreatePopupMenu(), sub = os::CreatePopupMenu();
+TEST_F(PopupTest, MenuSelectAndTheFileWhoseSubmenuOpens) {
+    os::Menu list = os::CreatePopupMenu();
     OnMenuSelect(0x80001388, list);
     EXPECT_TRUE(menuState.lastSelectedItem == 5000 && menuState.lastSelectByMouse == 1);
     OnMenuSelect(0x0010FFFF, list);
@@ -158,36 +155,6 @@ TEST_F(PopupTest, MenuSelectAndOpeningSubmenus) {
     OnMenuSelect(cmdTitle, list);
     const int expected[] = {0, 1, -1, -1, -1};
     for (int position = 0; position < 5; ++position) EXPECT_EQ(OpeningFileIndex(position), expected[position]);
-
-    // The first item is highlighted on opening, and in submenus opened with the mouse.
-    OnInitMenu();
-    OnInitMenuPopup(sub, 3);  // opened with the keyboard
-    EXPECT_EQ(fake::sentKeys, std::vector<int>{os::kVkDown});
-    OnMenuSelect(kMfMouseSelect << 16 | cmdTitle, list);
-    OnInitMenuPopup(sub, 3);
-    EXPECT_EQ(fake::sentKeys.size(), 2u);
-}
-
-TEST_F(PopupTest, SelectionOfAnEarlierShowingIsForgotten) {
-    SetFiles(2, 0);
-    Choose(cmdNextOnPage, [](os::Menu m) {
-        os::AppendMenuItem(m, 0, cmdFileFirst, "f0");
-        OnMenuSelect(kMfMouseSelect << 16 | cmdFileFirst, m);
-    });
-    Choose(cmdNone, [](os::Menu m) { OnInitMenuPopup(m, 0); });  // the new root popup opening
-    ShowPopupMenu(window, textPage);
-    EXPECT_TRUE(fake::sentKeys.empty());
-}
-
-TEST_F(PopupTest, FocusLossDismissesTheMenuAndDoesNothing) {
-    OnKillFocus(window);  // no menu open
-    Choose(cmdNone, [this](os::Menu) {
-        OnKillFocus(window);
-        EXPECT_EQ(OnLButtonDown(), 1);
-        EXPECT_EQ(OnLButtonDown(), 0);
-    });
-    ShowPopupMenu(window, fixedOnly);
-    EXPECT_EQ(fake::lbuttonPosts, 1);
 }
 
 // What the showings cannot see: the launch step's arguments.
@@ -205,52 +172,33 @@ TEST_F(PopupTest, PlanOfCommandsThatShowNothingAgain) {
     }
 }
 
-TEST_F(PopupTest, NextAndReturnWrapJumpOrShowTheFolderList) {
-    const struct { unsigned command; bool ctrl, shift; int current, expected; bool folderList; } cases[] = {
-        {cmdNextOnPage, false, false, 1, 2, false},    {cmdNextOnPage, false, false, 3, 0, false},
-        {cmdNextInSubmenu, true, false, 0, 3, false},  {cmdNextOnPage, false, true, 1, 1, true},
-        {cmdReturnOnPage, false, false, 2, 1, false},  {cmdReturnOnPage, false, false, 0, 3, false},
-        {cmdReturnInSubmenu, true, true, 2, 0, false}, {cmdReturnOnPage, false, true, 2, 2, true},
+// What each choice shows next: the page of another file, the folder list, the same page again or nothing.
+TEST_F(PopupTest, ChoicesThatShowAMenuAgain) {
+    const struct { unsigned command; bool ctrl, shift, right; int current, expected, showings, selected1, count; } cases[] = {
+        {cmdNextOnPage, 0, 0, 0, 1, 2, 2, 1, 1},      {cmdNextOnPage, 0, 0, 0, 3, 0, 2, 1, 1},
+        {cmdNextInSubmenu, 1, 0, 0, 0, 3, 2, 1, 1},   {cmdNextOnPage, 0, 1, 0, 1, -1, 2, 1, 1},  // -1: folder list
+        {cmdReturnOnPage, 0, 0, 0, 2, 1, 2, 1, 1},    {cmdReturnOnPage, 0, 0, 0, 0, 3, 2, 1, 1},
+        {cmdReturnInSubmenu, 1, 1, 0, 2, 0, 2, 1, 1}, {cmdReturnOnPage, 0, 1, 0, 2, -1, 2, 1, 1},
+        {cmdLineFirst + 2, 1, 1, 0, 1, 1, 2, 1, 1},   {cmdLineFirst + 2, 1, 0, 1, 1, 1, 2, 1, 1},
+        {cmdLineFirst + 2, 1, 0, 0, 1, 1, 1, 1, 1},   {cmdLineFirst + 2, 0, 1, 0, 1, 1, 1, 1, 1},
+        {cmdGrepAll, 0, 0, 0, 1, 1, 2, 0, 0},
+        {cmdGrepAll, 1, 0, 0, 1, 1, 2, 1, 1},  // with Ctrl the sets toggled in the open menu stay
+        {cmdGrepSetFirst + 3, 0, 0, 0, 1, 1, 2, 0, 1},
     };
     for (const auto& c : cases) {
         SetUp();
         SetFiles(4, c.current);
-        ChooseWithKeys(c.command, c.ctrl, c.shift);
-        Choose(cmdNone);
-        ShowPopupMenu(window, textPage);
-        ASSERT_EQ(shown.size(), 2u) << c.command;
-        EXPECT_EQ(currentFile, c.expected) << c.command << " from " << c.current;
-        EXPECT_EQ(shown[1].back() == "&0 Ver.1.06", c.folderList) << c.command;
-    }
-}
-
-TEST_F(PopupTest, LineItemWithCtrlAndAlternateChoiceShowsThePageAgain) {
-    const struct { bool ctrl, shift, rightButton; size_t showings; } cases[] = {
-        {true, true, false, 2}, {true, false, true, 2}, {true, false, false, 1}, {false, true, false, 1}};
-    for (const auto& c : cases) {
-        SetUp();
-        SetFiles(1, 0);
-        ChooseWithKeys(cmdLineFirst + 2, c.ctrl, c.shift, c.rightButton);
-        ShowPopupMenu(window, textPage);
-        EXPECT_EQ(fake::trackCalls.size(), c.showings) << c.ctrl << c.shift << c.rightButton;
-    }
-}
-
-TEST_F(PopupTest, KeywordChoicesShowThePageAgain) {
-    const struct { unsigned command; bool ctrl; int selected1, selected3, selectedCount; } cases[] = {
-        {cmdGrepAll, false, 0, 0, 0},
-        {cmdGrepAll, true, 1, 0, 1},  // with Ctrl the sets toggled in the open menu stay
-        {cmdGrepSetFirst + 3, false, 0, 1, 1},
-    };
-    for (const auto& c : cases) {
-        SetUp();
         KeywordSets& sets = settings.keywordSets;
         sets.selected[1] = sets.selectedCount = sets.filterActive = 1;
-        ChooseWithKeys(c.command, c.ctrl, false);
+        ChooseWithKeys(c.command, c.ctrl, c.shift, c.right);
+        Choose(cmdNone);
         ShowPopupMenu(window, textPage);
-        EXPECT_EQ(fake::trackCalls.size(), 2u) << c.command;
-        EXPECT_EQ(std::vector<int>({sets.selected[1], sets.selected[3], sets.selectedCount, sets.filterActive}),
-                  std::vector<int>({c.selected1, c.selected3, c.selectedCount, c.selectedCount})) << c.command;
+        SCOPED_TRACE(testing::Message() << c.command << " " << c.ctrl << c.shift << c.right << " from " << c.current);
+        ASSERT_EQ(int(shown.size()), c.showings);
+        EXPECT_EQ(c.showings == 2 && shown[1].back() == "&0 Ver.1.06", c.expected < 0);
+        EXPECT_EQ(currentFile, c.expected < 0 ? c.current : c.expected);
+        EXPECT_EQ(std::vector<int>({sets.selected[1], sets.selectedCount, sets.filterActive}),
+                  std::vector<int>({c.selected1, c.count, c.count}));
     }
 }
 
