@@ -14,10 +14,16 @@ namespace qv {
 namespace {
 
 using Text = std::optional<std::string>;
+constexpr const char* kFile = "C:\\notes\\memo.txt";
 
 class ClipboardTest : public ::testing::Test {
 protected:
-    void SetUp() override { fake::Reset(); }
+    void SetUp() override {
+        fake::Reset();
+        testing_items::SetCurrentFile(kFile);
+        testing_items::SetLines({"a\tz", "b", ""});
+        fake::clipboard = "x";
+    }
 };
 
 TEST_F(ClipboardTest, BeepOnlyForOneAndABusyClipboardStaysAsItWas) {
@@ -26,74 +32,40 @@ TEST_F(ClipboardTest, BeepOnlyForOneAndABusyClipboardStaysAsItWas) {
         EXPECT_EQ(SetClipboardText("abc", beep), 1);
         EXPECT_EQ(fake::beeps, beep == 1 ? 1 : 0) << beep;
     }
-    EXPECT_EQ(fake::clipboard, Text("abc"));
     fake::clipboardBusy = true;
     clipboardPrefix = 1;
-    testing_items::SetLines({"a"});
-    EXPECT_EQ(AppendClipboardText("new", 1), 0);
-    EXPECT_EQ(CopyItemsToClipboard(allItems, 1), 0);
+    EXPECT_EQ(AppendClipboardText("new", 1) + CopyItemsToClipboard(allItems, 1), 0);
     EXPECT_EQ(fake::clipboard, Text("abc"));
     EXPECT_EQ(fake::beeps, 0);
 }
 
-TEST_F(ClipboardTest, AppendFollowsThePrefix) {
-    const struct {
-        int prefix;
-        Text before;
-        int result;
-        Text after;
-    } cases[] = {
-        {0, Text("one"), 1, Text("two")},
-        {0, std::nullopt, 1, Text("two")},
-        {1, Text("one"), 1, Text("one\r\ntwo")},
-        {1, Text(""), 0, Text("")},          // empty text: nothing to append to
-        {1, std::nullopt, 0, std::nullopt},  // no CF_TEXT (an image, say)
+// With the prefix on, the new text goes after the clipboard's text; without a text to follow, nothing changes.
+TEST_F(ClipboardTest, WritersFollowThePrefix) {
+    enum { append, copyAll, copyMarked };
+    const struct { int writer, prefix; Text before; bool markB; int result; Text after; } cases[] = {
+        {append, 0, Text("one"), false, 1, Text("two")},     {append, 0, std::nullopt, false, 1, Text("two")},
+        {append, 1, Text("one"), false, 1, Text("one\r\ntwo")}, {append, 1, Text(""), false, 0, Text("")},
+        {append, 1, std::nullopt, false, 0, std::nullopt},  // no CF_TEXT (an image, say)
+        {copyAll, 0, Text("x"), false, 1, Text("a\tz\r\nb\r\n")},  // tabs and empty lines kept
+        {copyAll, 1, Text("x"), false, 1, Text("x\r\na\tz\r\nb\r\n")},
+        {copyMarked, 0, Text("x"), true, 1, Text("b")},      {copyMarked, 0, Text("x"), false, 1, Text("")},
+        {copyMarked, 1, Text("x"), false, 1, Text("x")},     // the same text again
     };
     for (const auto& c : cases) {
-        fake::clipboard = c.before;
-        fake::beeps = 0;
-        clipboardPrefix = c.prefix;
-        EXPECT_EQ(AppendClipboardText("two", 1), c.result);
-        EXPECT_EQ(fake::clipboard, c.after);
-        EXPECT_EQ(fake::beeps, c.result);
-    }
-}
-
-TEST_F(ClipboardTest, CopyItemsJoinsWholeLinesWithLineEnds) {
-    const struct {
-        int prefix;
-        ItemSelection selection;
-        bool markB;
-        Text after;
-    } cases[] = {
-        {0, allItems, false, Text("a\tz\r\nb\r\n")},  // tabs and empty lines kept
-        {0, markedItems, true, Text("b")},
-        {0, markedItems, false, Text("")},
-        {1, allItems, false, Text("x\r\na\tz\r\nb\r\n")},
-        {1, markedItems, false, Text("x")},  // the same text again
-    };
-    for (const auto& c : cases) {
-        fake::Reset();
-        testing_items::SetLines({"a\tz", "b", ""});
+        SetUp();
         if (c.markB) testing_items::Mark({1});
-        fake::clipboard = "x";
+        fake::clipboard = c.before;
         clipboardPrefix = c.prefix;
-        EXPECT_EQ(CopyItemsToClipboard(c.selection, 1), 1);
-        EXPECT_EQ(fake::clipboard, c.after);
-        EXPECT_EQ(fake::beeps, 1);
+        const int result = c.writer == append    ? AppendClipboardText("two", 1)
+                           : c.writer == copyAll ? CopyItemsToClipboard(allItems, 1)
+                                                 : CopyItemsToClipboard(markedItems, 1);
+        EXPECT_EQ(result, c.result) << c.writer << c.prefix;
+        EXPECT_EQ(fake::clipboard, c.after) << c.writer << c.prefix;
+        EXPECT_EQ(fake::beeps, c.result) << c.writer << c.prefix;
     }
-}
-
-TEST_F(ClipboardTest, AFullTableOfLongLinesIsCopiedWhole) {
-    for (int k = 0; k < kMaxMenuItems; ++k) menuItems.items[k].fullText = std::string(1039, char('a' + k % 26));
-    menuItems.itemCount = kMaxMenuItems;
-    EXPECT_EQ(CopyItemsToClipboard(allItems, 0), 1);
-    EXPECT_EQ(fake::clipboard->size(), 1000u * 1041u - 2u);
-    EXPECT_EQ(fake::clipboard->substr(1039, 3), "\r\nb");
 }
 
 TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
-    constexpr const char* kFile = "C:\\notes\\memo.txt";
     const struct { std::string content; const char* filterWord; int prefix, result; Text after; } cases[] = {
         {"a\nb\n", nullptr, 0, 1, Text("a\r\nb\r\n")},
         {"\t\ta\tb\t\r\nc", nullptr, 0, 1, Text("ab\r\nc")},  // tabs dropped
@@ -104,9 +76,7 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
         {"s\n" + std::string(3000, 'L') + "\nt", nullptr, 0, 1, Text("s\r\n" + std::string(2077, 'L') + "\r\nt")},
     };
     for (const auto& c : cases) {
-        fake::Reset();
-        testing_items::SetCurrentFile(kFile);
-        testing_items::SetLines({"a page that shows one line"});
+        SetUp();
         fake::AddFile(kFile, c.content);
         if (c.filterWord) {
             KeywordSets& sets = settings.keywordSets;
@@ -114,26 +84,28 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
             sets.wordCount[1] = sets.selected[1] = sets.selectedCount = sets.filterActive = 1;
         }
         clipboardPrefix = c.prefix;
-        fake::clipboard = "x";
         EXPECT_EQ(CopyFilteredFileToClipboard(1), c.result) << c.content;
         EXPECT_EQ(fake::clipboard, c.after) << c.content;
         EXPECT_EQ(fake::beeps, c.result) << c.content;
     }
-    fake::MakeUnreadable(kFile);
     fake::clipboard = "x";
+    fake::MakeUnreadable(kFile);
     EXPECT_EQ(CopyFilteredFileToClipboard(1), 0);
     EXPECT_EQ(fake::clipboard, Text("x"));
 }
 
-TEST_F(ClipboardTest, ManyShortLinesCopyInLinearTime) {
-    // 800 000 lines: growing the result line by line would not finish.
-    testing_items::SetCurrentFile("C:\\big.txt");
-    std::string content;
+TEST_F(ClipboardTest, LargeCopiesAreWholeAndTakeLinearTime) {
+    std::string content;  // 800 000 lines: growing the result line by line would not finish
     content.reserve(3u << 20);
     for (int i = 0; i < 800000; ++i) content += "ab\n";
-    fake::AddFile("C:\\big.txt", content);
+    fake::AddFile(kFile, content);
     EXPECT_EQ(CopyFilteredFileToClipboard(0), 1);
     EXPECT_EQ(fake::clipboard->size(), 800000u * 4u);
+    for (int k = 0; k < kMaxMenuItems; ++k) menuItems.items[k].fullText = std::string(1039, char('a' + k % 26));
+    menuItems.itemCount = kMaxMenuItems;
+    EXPECT_EQ(CopyItemsToClipboard(allItems, 0), 1);
+    EXPECT_EQ(fake::clipboard->size(), 1000u * 1041u - 2u);
+    EXPECT_EQ(fake::clipboard->substr(1039, 3), "\r\nb");
 }
 
 }  // namespace

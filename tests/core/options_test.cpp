@@ -9,17 +9,14 @@ namespace {
 using Words_ = std::vector<std::string>;
 using OptionsTest = SettingsTest;
 
-Words_ Extensions() {
-    return Words_(settings.extensionFilters, settings.extensionFilters + settings.extensionFilterCount);
-}
+Words_ Extensions() { return Words_(settings.extensionFilters, settings.extensionFilters + settings.extensionFilterCount); }
 
 TEST_F(OptionsTest, MenuPositionWordsAndCoordinates) {
     const struct { const char* value; int mouseButtons, mode, x, y; } cases[] = {
-        {"MOUS2", 3, positionMouse2, 7, 9},      {"mouse", 0, positionActive, 7, 9},
-        {"centered", 3, positionCenter, 7, 9},   // cut to six letters, still "center"
-        {"xcenter", 3, positionActive, 7, 9},    {"100,200", 3, positionFixed, 100, 200},
+        {"MOUS2", 3, positionMouse2, 7, 9}, {"mouse", 0, positionActive, 7, 9}, {"xcenter", 3, positionActive, 7, 9},
+        {"centered", 3, positionCenter, 7, 9},  // cut to six letters, still "center"
         {"1234567,8", 3, positionFixed, 123456, 8}, {"MAX,MAX", 3, positionFixed, 1920, 1040},
-        {"100,max", 3, positionFixed, 100, 0},   // a last "MAX" must be written exactly so
+        {"100,max", 3, positionFixed, 100, 0},  // a last "MAX" must be written exactly so
         {"100,max,", 3, positionFixed, 100, 1040}, {"MAX", 3, positionActive, 7, 9},
     };
     for (const auto& c : cases) {
@@ -65,7 +62,7 @@ TEST_F(OptionsTest, TextLayoutAndListRanges) {
             EXPECT_EQ(std::vector<int>({style->tabWidth, style->firstLine, style->pageSize, style->itemWidth,
                                         style->lineNumbers}), want) << c.value;
     }
-    const struct { const char* value; int sort, grouping; } lists[] = {{"1,5", 1, 1}, {"-3,0", 1, 0}, {"x,-1", 0, 1}, {"7", 1, 9}};
+    const struct { const char* value; int sort, grouping; } lists[] = {{"1,5", 1, 1}, {"x,-1", 0, 1}, {"7", 1, 9}};
     for (const auto& c : lists) {
         settings.folderGrouping = 9;
         ParseListOption(std::string(c.value) + "\r\n");
@@ -88,10 +85,7 @@ TEST_F(OptionsTest, FilterEntriesSkipEmptyOnesAndStopAtTwenty) {
 
 TEST_F(OptionsTest, KeywordSetWords) {
     const struct { const char* value; Words_ words; } cases[] = {
-        {"a |  | b", {"a", "b"}},  // adjacent separators give no empty word
-        {" | a | ", {"a"}},
-        {"a | | b", {"a", "| b"}},
-        {"x|y | Foo Bar", {"x|y", "Foo Bar"}},
+        {"a |  | b", {"a", "b"}}, {" | a | ", {"a"}}, {"a | | b", {"a", "| b"}}, {"x|y | Foo Bar", {"x|y", "Foo Bar"}},
         {"\x83\x7C | z", {"\x83\x7C", "z"}},  // a trail byte "|" is no separator
         {"1 | 2 | 3 | 4 | 5 | 6 | 7 | 8 | 9 | 10 | 11", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
     };
@@ -111,8 +105,8 @@ TEST_F(OptionsTest, SearchPathFromValueFolderOrFile) {
     fake::AddFile("C:\\cfg\\bad.txt", "C:\\a");
     fake::MakeUnreadable("C:\\cfg\\bad.txt");
     const struct { const char* value; std::string searchPath; int set; } cases[] = {
-        {"C:\\none;D:\\bin", "C:\\none;D:\\bin", 1}, {"C:\\tools", "C:\\tools", 1},
-        {"C:\\cfg\\paths.bat", "C:\\a;C:\\b", 1},    {"C:\\cfg\\list.txt", "C:\\x;C:\\y", 1},
+        {"C:\\none;D:\\bin", "C:\\none;D:\\bin", 1}, {"C:\\cfg\\paths.bat", "C:\\a;C:\\b", 1},
+        {"C:\\tools", "C:\\tools", 1}, {"C:\\cfg\\list.txt", "C:\\x;C:\\y", 1},
         {"C:\\cfg\\long.txt", std::string(5199, 'p'), 1}, {"C:\\cfg\\bad.txt", "old", 0},
     };
     for (const auto& c : cases) {
@@ -163,8 +157,7 @@ TEST_F(OptionsTest, KeywordSetSwitches) {
         {"/#g3=\"alpha | beta\"", 1, {"alpha", "beta"}},  // the file's lines are skipped
         {"/#G3", 1, {"gamma", "delta"}},                 // the first line with a word selects
         {"/#g3=\" | \"", 1, {"gamma", "delta"}},         // no word: as the bare switch
-        {"/#g3=\"" + std::string(514, 'w') + "\"", 0, {"late"}},
-        {"/#g3=\"unclosed", 0, {"late"}},
+        {"/#g3=\"" + std::string(514, 'w') + "\"", 0, {"late"}}, {"/#g3=\"unclosed", 0, {"late"}},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -214,17 +207,11 @@ TEST_F(OptionsTest, StartPathTokens) {
     fake::AddFolder(longFolder);
     fake::AddFolder(longFolder + "g");
     const struct { std::string commandLine, startPath; } cases[] = {
-        {"C:\\data\\", "C:\\data"},
-        {"/#m=mouse /#g1=\"a | b\" \"C:\\My Data\\\" /#u", "C:\\My Data"},
-        {"C:\\My Data", ""},
-        {"x\"  C:\\data  \"", "C:\\data"},
-        {"  C:\\nothing C:\\one C:\\data", "C:\\one"},
-        {"memo.txt", "memo.txt"},
-        {"C:\\da\tta\r\n", "C:\\data"},
+        {"/#m=mouse /#g1=\"a | b\" \"C:\\My Data\\\" /#u", "C:\\My Data"}, {"C:\\My Data", ""},
+        {"x\"  C:\\data  \"", "C:\\data"}, {"  C:\\nothing C:\\one C:\\data", "C:\\one"}, {"memo.txt", "memo.txt"},
+        {"C:\\da\tta\r\n", "C:\\data"}, {"\"\" /#u", ""},
         {"C:\\\x95\x5C", "C:\\\x95\x5C"},  // 表: its second byte is no backslash to drop
-        {longFolder + "\\", longFolder},
-        {longFolder + "g", ""},
-        {"\"\" /#u", ""},
+        {longFolder + "\\", longFolder}, {longFolder + "g", ""},
     };
     for (const auto& c : cases) {
         startPath = "stale";

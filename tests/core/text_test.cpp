@@ -10,31 +10,16 @@ namespace {
 
 constexpr size_t npos = std::string_view::npos;
 
-TEST(Cp932Text, SearchFoldsAsciiOnlyAndNeverStartsInsideACharacter) {
-    const struct {
-        const char *text, *needle;
-        size_t at;
-    } cases[] = {
+TEST(Cp932Text, SearchCompareNumbersAndBoundedCopy) {
+    const struct { const char *text, *needle; size_t at; } finds[] = {
         {"Hello World", "WORLD", 6}, {"abc", "", 0}, {"ab", "abc", npos},
         {"\x82\x81", "\x82\x60", npos},  // ａ and Ａ are no letters to fold
         {"\x95\x5C\\", "\\", 2},          // 表: its second byte is a backslash
-        {"\x83\x7C | x", " | ", 2},
     };
-    for (auto& c : cases) EXPECT_EQ(FindI(c.text, c.needle), c.at) << c.text;
-    EXPECT_TRUE(StartsWithI("%END of it", "%end"));
-    EXPECT_FALSE(StartsWithI("%en", "%end"));
-    EXPECT_FALSE(EqualsI(".txt", ".txt "));
-}
-
-TEST(Cp932Text, StrToIntReadsSignAndLeadingDigits) {
-    const struct {
-        const char* text;
-        int value;
-    } cases[] = {{"12", 12}, {"-3x", -3}, {"+5", 5}, {"", 0}, {" 7", 0}, {"MAX", 0}, {"-", 0}};
-    for (auto& c : cases) EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
-}
-
-TEST(Cp932Text, BoundedCopyNeverKeepsHalfACharacter) {
+    for (auto& c : finds) EXPECT_EQ(FindI(c.text, c.needle), c.at) << c.text;
+    EXPECT_TRUE(StartsWithI("%END of it", "%end") && !StartsWithI("%en", "%end") && !EqualsI(".txt", ".txt "));
+    const std::pair<const char*, int> numbers[] = {{"12", 12}, {"-3x", -3}, {"+5", 5}, {" 7", 0}, {"MAX", 0}, {"-", 0}};
+    for (auto& [text, value] : numbers) EXPECT_EQ(StrToInt(text), value) << text;
     FixedText<4> three;
     three = "ab\x95\x5C";
     EXPECT_EQ(three.view(), "ab");
@@ -44,22 +29,19 @@ TEST(Cp932Text, BoundedCopyNeverKeepsHalfACharacter) {
 
 TEST(PathSplit, Parts) {
     const std::string longPath = "C:\\" + std::string(300, 'a') + ".txt";  // only 260 bytes count
-    const struct {
-        std::string path, drive, folder, name, extension;
-    } cases[] = {
-        {"C:\\work\\notes\\memo.txt", "C:", "\\work\\notes\\", "memo", ".txt"},
-        {"C:\\\x95\x5C\\a.txt", "C:", "\\\x95\x5C\\", "a", ".txt"},
-        {"C:\\x\\\x95\x5C.txt", "C:", "\\x\\", "\x95\x5C", ".txt"},
-        {"memo.txt", "", "", "memo", ".txt"},
-        {"C:\\a\\archive.tar.gz", "C:", "\\a\\", "archive.tar", ".gz"},
-        {"C:\\data\\rel1.2\\README", "C:", "\\data\\rel1.2\\", "README", ""},
-        {"dir/sub/x.log", "", "dir/sub/", "x", ".log"},
-        {longPath, "C:", "\\", longPath.substr(3, 257), ""},
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\work\\notes\\memo.txt", "C:|\\work\\notes\\|memo|.txt"},
+        {"C:\\\x95\x5C\\a.txt", "C:|\\\x95\x5C\\|a|.txt"},
+        {"C:\\x\\\x95\x5C.txt", "C:|\\x\\|\x95\x5C|.txt"},
+        {"memo.txt", "||memo|.txt"},
+        {"C:\\a\\archive.tar.gz", "C:|\\a\\|archive.tar|.gz"},
+        {"C:\\data\\rel1.2\\README", "C:|\\data\\rel1.2\\|README|"},
+        {"dir/sub/x.log", "|dir/sub/|x|.log"},
+        {longPath, "C:|\\|" + longPath.substr(3, 257) + "|"},
     };
-    for (auto& c : cases) {
-        PathParts parts = SplitPath(c.path);
-        EXPECT_EQ(parts.drive + "|" + parts.folder + "|" + parts.name + "|" + parts.extension,
-                  c.drive + "|" + c.folder + "|" + c.name + "|" + c.extension);
+    for (auto& [path, parts] : cases) {
+        PathParts p = SplitPath(path);
+        EXPECT_EQ(p.drive + "|" + p.folder + "|" + p.name + "|" + p.extension, parts);
     }
 }
 
