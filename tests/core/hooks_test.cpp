@@ -43,9 +43,7 @@ TEST_F(HookTest, DecisionTable) {
     enum { mouse, key };
     const struct { int via, code; unsigned input, id; bool swallowed; int alternate, marked, sets; const char* clipboard; } cases[] = {
         {mouse, -1, kWmMButtonDown, 5001, false, 0, 0, 0, "old"},
-        {mouse, 0, kWmMButtonDown, 5001, true, 0, 1, 0, "old"},
-        {mouse, 0, kWmMButtonDown, 6012, true, 0, 0, 1, "old"},
-        {mouse, 0, kWmMButtonDown, 1051, false, 0, 0, 0, "old"},
+        {mouse, 0, kWmMButtonDown, 5001, true, 0, 1, 0, "old"}, {mouse, 0, kWmMButtonDown, 6012, true, 0, 0, 1, "old"},
         {mouse, 0, kWmMButtonDown, 5999, false, 0, 0, 0, "old"},  // beyond itemCount
         {mouse, 0, kWmRButtonDown, 5002, true, 0, 0, 0, "c"},
         {mouse, 0, kWmRButtonDown, 1051, true, 0, 0, 0, "a\r\nb\r\nc\r\nd"},  // a clip launcher
@@ -55,21 +53,17 @@ TEST_F(HookTest, DecisionTable) {
         {mouse, 0, kWmRButtonDown, 5004, false, 0, 0, 0, "old"},
         {mouse, 0, 0x205, 1020, false, 0, 0, 0, "old"},  // right button released
         {mouse, 0, 0x201, 5001, false, 0, 0, 0, "old"},  // left button
-        {mouse, 0, kWmRButtonDown, 0, false, 0, 0, 0, "old"},
-        {key, 0, os::kVkSpace, 5000, true, 0, 1, 0, "old"},
-        {key, 0, os::kVkSpace, 6014, true, 0, 0, 1, "old"},
+        {mouse, 0, kWmRButtonDown, 0, false, 0, 0, 0, "old"}, {mouse, 0, kWmMButtonDown, 1051, false, 0, 0, 0, "old"},
+        {key, 0, os::kVkSpace, 5000, true, 0, 1, 0, "old"}, {key, 0, os::kVkSpace, 6014, true, 0, 0, 1, "old"},
         {key, 0, os::kVkSpace, 1051, false, 0, 0, 0, "old"},
         {key, 0, os::kVkInsert, 5003, true, 0, 0, 0, "d"},
         {key, 0, os::kVkInsert, 1051, true, 0, 0, 0, "a\r\nb\r\nc\r\nd"},
-        {key, 0, os::kVkInsert, 1050, false, 0, 0, 0, "old"},
-        {key, 0, os::kVkInsert, 1020, false, 0, 0, 0, "old"},
-        {key, 0, os::kVkNext, 1020, false, 0, 0, 0, "old"},
-        {key, 0, os::kVkNext, 5004, false, 0, 0, 0, "old"},
+        {key, 0, os::kVkInsert, 1050, false, 0, 0, 0, "old"}, {key, 0, os::kVkInsert, 1020, false, 0, 0, 0, "old"},
+        {key, 0, os::kVkNext, 1020, false, 0, 0, 0, "old"}, {key, 0, os::kVkNext, 5004, false, 0, 0, 0, "old"},
         {key, 0, os::kVkDown, 5001, false, 0, 0, 0, "old"},
         {key, kHcNoRemove, os::kVkSpace, 5001, true, 0, 1, 0, "old"},
         {key, kHcNoRemove, os::kVkDown, 5001, false, 0, 0, 0, "old"},
-        {key, -1, os::kVkInsert, 5001, false, 0, 0, 0, "old"},
-        {key, 0, os::kVkSpace, 0, false, 0, 0, 0, "old"},
+        {key, -1, os::kVkInsert, 5001, false, 0, 0, 0, "old"}, {key, 0, os::kVkSpace, 0, false, 0, 0, 0, "old"},
     };
     for (const auto& c : cases) {
         SetUp();

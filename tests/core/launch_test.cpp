@@ -55,8 +55,7 @@ TEST_F(LaunchTest, Branches) {
         {true, kProgram, "x\"%T\"y", "C:\\tools\\p.exe x\"bd\"y | old | 0"},
         {true, kProgram, "-x %C%M", "C:\\tools\\p.exe -x  | b d | 0"},  // copy the lines, run the rest
         {true, kProgram, "%X\"%T\" -y", "C:\\tools\\p.exe -y | \"bd\" | 0"},
-        {true, kProgram, "%C-q", "C:\\tools\\p.exe -q | b\r\nd | 0"},
-        {true, "@clip", "list %M", " | list b d | 1"},
+        {true, kProgram, "%C-q", "C:\\tools\\p.exe -q | b\r\nd | 0"}, {true, "@clip", "list %M", " | list b d | 1"},
         {true, "@clip", "<%t>", " | <bd> | 1"},
         {true, "@clipX", "", " | b\r\nd | 1"},  // marks win over the file
     };

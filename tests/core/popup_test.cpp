@@ -104,8 +104,7 @@ TEST_F(PopupTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
 TEST_F(PopupTest, EveryPositionMode) {
     auto active = reinterpret_cast<os::Window>(0x2000);
     const struct { const char* what; int mode, mouseButtons; os::Rect rect; int x, y; unsigned flags; } cases[] = {
-        {"centre", positionCenter, 3, {}, 639, 500, 0x116},
-        {"fixed", positionFixed, 3, {}, -20, 30, 0x102},
+        {"centre", positionCenter, 3, {}, 639, 500, 0x116}, {"fixed", positionFixed, 3, {}, -20, 30, 0x102},
         {"mouse", positionMouse, 3, {}, 100, 200, 0x102},
         {"mouse, none installed", positionMouse, 0, {}, 639, 500, 0x116},
         {"mous2", positionMouse2, 3, {}, 100, 200, 0x112},

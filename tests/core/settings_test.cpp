@@ -2,7 +2,6 @@
 #include "settings_fixture.h"
 
 #include "common/program_paths.h"
-#include "common/screen.h"
 #include "settings/launchers.h"
 #include "settings/split_line.h"
 
@@ -86,17 +85,6 @@ TEST_F(SettingsTest, SystemSectionLines) {
         ASSERT_TRUE(Run("", c.content));
         EXPECT_EQ(settings.includeSubfolders, c.includeSubfolders) << c.content;
     }
-}
-
-TEST(ProgramPaths, DerivedFromTheExecutableAndTheScreen) {
-    fake::Reset();
-    InitProgramPaths("\"C:\\My Tools\\memo.exe\"", "a b");
-    EXPECT_EQ(programPaths.exeFolder.view(), "C:\\My Tools\\");
-    EXPECT_EQ(programPaths.baseName.view(), "memo");
-    EXPECT_EQ(programPaths.settingsPath.view(), "C:\\My Tools\\memo.ini");
-    EXPECT_EQ(programPaths.manualPath.view(), "C:\\My Tools\\Qivora.txt");
-    EXPECT_EQ(ComputeItemsPerPage(1050, -12), 63);
-    EXPECT_EQ(ComputeItemsPerPage(740, 13), 40);
 }
 
 TEST_F(SettingsTest, LauncherEntriesLabelsAndBuiltInTargets) {

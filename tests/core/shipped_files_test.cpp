@@ -211,16 +211,6 @@ TEST_F(Manual, ExplainsEveryTextTheMenusShow) {
     }
 }
 
-TEST_F(Manual, NamesEveryKeywordMacroAndSwitch) {
-    for (const char* word :
-         {"[system]", "[exec]", "%end", "@path=", "@menu=", "@font=", "@text=", "@sub", "@list=", "@filter=",
-          "@editor=", "@grep0=", "@grep9=", "mouse", "mous2", "center", "active", "MAX", "@system", "@clip",
-          "@clipX", " | ", "%P", "%D", "%-D", "%F", "%N", "%E", "%A", "%B", "%C", "%X", "%$J", "%$W", "%M",
-          "\"%M\"", "%T", "\"%T\"", "/#s=", "/#m=", "/#f=", "/#u", "/#g0", "/#g1=\"", "Space", "Page Down",
-          "Page Up", "Insert", "Ctrl", "Shift", "Esc", "200", "9999", "999", "1039", "517", "shell:sendto"})
-        EXPECT_TRUE(Mentions(word)) << word;
-}
-
 // The macro table: each value column is what the expansion gives.
 TEST_F(Manual, MacroTableMatchesTheExpansion) {
     ASSERT_TRUE(Mentions("C:\\work\\notes\\memo.txt、行番号が 12 のとき"));
