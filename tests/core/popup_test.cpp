@@ -203,7 +203,6 @@ TEST_F(PopupTest, ChoicesThatShowAMenuAgain) {
 
 TEST_F(PopupTest, SettingsFileAndManualOpenWithTheEditorQuoted) {
     const struct { unsigned command; const char *editor, *file, *parameters; } cases[] = {
-        {cmdSettingsFile, "", "\"C:\\My Tools\\Qivora.ini\"", ""},
         {cmdSettingsFile, "C:\\ed\\ed.exe", "C:\\ed\\ed.exe", "\"C:\\My Tools\\Qivora.ini\""},
         {cmdManual, "C:\\ed\\missing.exe", "C:\\Doc\\Qivora.txt", ""},
     };

@@ -2,7 +2,6 @@
 // source tree and checked against the program.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,10 +11,7 @@
 #include "common/text.h"
 #include "fake_os.h"
 #include "line_items.h"
-#include "lines/folders.h"
-#include "lines/pages.h"
 #include "menu/launch.h"
-#include "menu/popup.h"
 #include "output/macros.h"
 #include "settings/load_settings.h"
 
@@ -164,52 +160,6 @@ protected:
     }
     std::string manual_;
 };
-
-void CollectLabels(os::Menu menu, std::vector<std::string>* labels) {
-    for (const auto& item : menu->items) {
-        if (!item.label.empty()) labels->push_back(item.label);
-        if (item.submenu) CollectLabels(item.submenu, labels);
-    }
-}
-
-// Every fixed label and message the menus show, taken from the menus the program builds, is explained.
-TEST_F(Manual, ExplainsEveryTextTheMenusShow) {
-    std::vector<std::string> labels;
-    settings.submenuStyle = DefaultSubmenuStyle();
-    settings.rootStyle = DefaultRootStyle();
-    testing_items::SetLauncher(0, "@system", "");
-    settings.keywordSets.wordCount[0] = 1;
-    settings.keywordSets.words[0][0] = "x";
-    // A file that is missing, empty, filtered to nothing and shorter than the first line shown.
-    const struct { const char* content; int filtered, firstLine; } pages[] = {
-        {nullptr, 0, 0}, {"", 0, 0}, {"line\n", 1, 0}, {"line\n", 0, 5}};
-    for (const auto& page : pages) {
-        fake::RemovePath("C:\\notes\\memo.txt");
-        if (page.content) fake::AddFile("C:\\notes\\memo.txt", page.content);
-        settings.keywordSets.filterActive = settings.keywordSets.selected[0] = page.filtered;
-        settings.rootStyle.firstLine = page.firstLine;
-        testing_items::SetCurrentFile("C:\\notes\\memo.txt");
-        os::Menu root = os::CreatePopupMenu();
-        BuildFileMenu(root);
-        CollectLabels(root, &labels);
-    }
-    fileCount = 0;
-    for (int type : {fixedOnly, folderList}) {
-        fake::trackScripts.push_back([&labels](os::Menu menu) { return CollectLabels(menu, &labels), 0; });
-        ShowPopupMenu(nullptr, type);
-    }
-    fake::LockPath("C:\\app\\Qivora.ini");
-    ASSERT_FALSE(LoadSettings(nullptr));
-    labels.push_back(fake::errorBoxes.at(0).text);
-
-    for (const char* expected : {"&S 設定ファイル", "&H 説明書", "&0 Ver.1.06", "&> Next", "&< Return", "&0 grep",
-                                 "&all", "non data", "read error", "non grep", "non line", "non file"})
-        EXPECT_NE(std::find(labels.begin(), labels.end(), expected), labels.end()) << expected;
-    for (const std::string& label : labels) {
-        if (label == "@system" || label == "&0 x") continue;  // this test's own launcher and keyword
-        EXPECT_TRUE(Mentions(label.rfind("&@ ", 0) == 0 ? "&@" : label)) << label;  // the heading names the file
-    }
-}
 
 // The macro table: each value column is what the expansion gives.
 TEST_F(Manual, MacroTableMatchesTheExpansion) {
