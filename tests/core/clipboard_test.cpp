@@ -1,3 +1,4 @@
+// The clipboard writers, and the copy of a whole (filtered) file.
 #include "output/clipboard.h"
 
 #include <gtest/gtest.h>
@@ -7,115 +8,99 @@
 #include "common/state.h"
 #include "fake_os.h"
 #include "line_items.h"
+#include "menu/file_copy.h"
 
 namespace qv {
 namespace {
 
-using testing_items::Mark;
-using testing_items::SetLines;
+using Text = std::optional<std::string>;
+constexpr const char* kFile = "C:\\notes\\memo.txt";
 
 class ClipboardTest : public ::testing::Test {
 protected:
-    void SetUp() override { fake::Reset(); }
+    void SetUp() override {
+        fake::Reset();
+        testing_items::SetCurrentFile(kFile);
+        testing_items::SetLines({"a\tz", "b", ""});
+        fake::clipboard = "x";
+    }
 };
 
-TEST_F(ClipboardTest, SetReplacesAndBeepsOnlyForOne) {
-    const struct {
-        int beep, beeps;
-    } cases[] = {{1, 1}, {0, 0}, {3, 0}, {2, 0}, {-1, 0}};
-    for (auto c : cases) {
-        fake::clipboard = "old";
+TEST_F(ClipboardTest, BeepOnlyForOneAndABusyClipboardStaysAsItWas) {
+    for (int beep : {1, 0, 2}) {
         fake::beeps = 0;
-        EXPECT_EQ(SetClipboardText("abc", c.beep), 1);
-        EXPECT_EQ(fake::clipboard, std::optional<std::string>("abc"));
-        EXPECT_EQ(fake::beeps, c.beeps) << "beep argument " << c.beep;
+        EXPECT_EQ(SetClipboardText("abc", beep), 1);
+        EXPECT_EQ(fake::beeps, beep == 1 ? 1 : 0) << beep;
     }
-}
-
-TEST_F(ClipboardTest, BusyClipboardIsLeftAsItWasWithoutBeep) {
-    fake::clipboard = "kept";
     fake::clipboardBusy = true;
-    EXPECT_EQ(SetClipboardText("new", 1), 0);
-    EXPECT_EQ(AppendClipboardText("new", 1), 0);
-    SetLines({"a"});
-    EXPECT_EQ(CopyItemsToClipboard(allItems, 1), 0);
     clipboardPrefix = 1;
-    EXPECT_EQ(AppendClipboardText("new", 1), 0);
-    EXPECT_EQ(CopyItemsToClipboard(allItems, 1), 0);
-    EXPECT_EQ(fake::clipboard, std::optional<std::string>("kept"));
+    EXPECT_EQ(AppendClipboardText("new", 1) + CopyItemsToClipboard(allItems, 1), 0);
+    EXPECT_EQ(fake::clipboard, Text("abc"));
     EXPECT_EQ(fake::beeps, 0);
 }
 
-TEST_F(ClipboardTest, AppendFollowsThePrefix) {
-    const struct {
-        int prefix;
-        std::optional<std::string> before;
-        int result;
-        std::optional<std::string> after;
-        int beeps;
-    } cases[] = {
-        {0, std::string("one"), 1, std::string("two"), 1},
-        {0, std::nullopt, 1, std::string("two"), 1},
-        {1, std::string("one"), 1, std::string("one\r\ntwo"), 1},
-        {1, std::string(""), 0, std::string(""), 0},  // empty text: nothing to append to
-        {1, std::nullopt, 0, std::nullopt, 0},        // no CF_TEXT (an image, say)
+// With the prefix on, the new text goes after the clipboard's text; without a text to follow, nothing changes.
+TEST_F(ClipboardTest, WritersFollowThePrefix) {
+    enum { append, copyAll, copyMarked };
+    const struct { int writer, prefix; Text before; bool markB; int result; Text after; } cases[] = {
+        {append, 0, Text("one"), false, 1, Text("two")},     {append, 0, std::nullopt, false, 1, Text("two")},
+        {append, 1, Text("one"), false, 1, Text("one\r\ntwo")}, {append, 1, Text(""), false, 0, Text("")},
+        {append, 1, std::nullopt, false, 0, std::nullopt},  // no CF_TEXT (an image, say)
+        {copyAll, 0, Text("x"), false, 1, Text("a\tz\r\nb\r\n")},  // tabs and empty lines kept
+        {copyAll, 1, Text("x"), false, 1, Text("x\r\na\tz\r\nb\r\n")},
+        {copyMarked, 0, Text("x"), true, 1, Text("b")},      {copyMarked, 0, Text("x"), false, 1, Text("")},
+        {copyMarked, 1, Text("x"), false, 1, Text("x")},     // the same text again
     };
     for (const auto& c : cases) {
+        SetUp();
+        if (c.markB) testing_items::Mark({1});
         fake::clipboard = c.before;
-        fake::beeps = 0;
         clipboardPrefix = c.prefix;
-        EXPECT_EQ(AppendClipboardText("two", 1), c.result);
-        EXPECT_EQ(fake::clipboard, c.after);
-        EXPECT_EQ(fake::beeps, c.beeps);
+        const int result = c.writer == append    ? AppendClipboardText("two", 1)
+                           : c.writer == copyAll ? CopyItemsToClipboard(allItems, 1)
+                                                 : CopyItemsToClipboard(markedItems, 1);
+        EXPECT_EQ(result, c.result) << c.writer << c.prefix;
+        EXPECT_EQ(fake::clipboard, c.after) << c.writer << c.prefix;
+        EXPECT_EQ(fake::beeps, c.result) << c.writer << c.prefix;
     }
 }
 
-TEST_F(ClipboardTest, CopyItemsJoinsWithLineEnds) {
-    const struct {
-        int prefix;
-        std::optional<std::string> before;
-        ItemSelection selection;
-        bool markB;
-        int result;
-        std::optional<std::string> after;
-    } cases[] = {
-        {0, std::string("x"), allItems, false, 1, std::string("a\r\nb\r\nc")},
-        {0, std::string("x"), markedItems, true, 1, std::string("b")},
-        {0, std::string("x"), markedItems, false, 1, std::string("")},
-        {1, std::string("x"), allItems, false, 1, std::string("x\r\na\r\nb\r\nc")},
-        {1, std::string("x"), markedItems, true, 1, std::string("x\r\nb")},
-        {1, std::string("x"), markedItems, false, 1, std::string("x")},  // the same text again
-        {1, std::string(""), allItems, false, 0, std::string("")},
-        {1, std::nullopt, allItems, false, 0, std::nullopt},
+TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
+    const struct { std::string content; const char* filterWord; int prefix, result; Text after; } cases[] = {
+        {"a\nb\n", nullptr, 0, 1, Text("a\r\nb\r\n")},
+        {"\t\ta\tb\t\r\nc", nullptr, 0, 1, Text("ab\r\nc")},  // tabs dropped
+        {"", nullptr, 0, 1, Text("")},                            // one empty line
+        {"key1\nno\nKEY2", "key", 0, 1, Text("key1\r\nKEY2")},
+        {"a\n", "zzz", 1, 1, Text("x")},  // only the kept text
+        {"a\n", "zzz", 0, 0, Text("x")},  // nothing collected: the clipboard keeps what the user had
+        {"s\n" + std::string(3000, 'L') + "\nt", nullptr, 0, 1, Text("s\r\n" + std::string(2077, 'L') + "\r\nt")},
     };
     for (const auto& c : cases) {
-        fake::Reset();
-        SetLines({"a", "b", "c"});
-        if (c.markB) Mark({1});
-        fake::clipboard = c.before;
+        SetUp();
+        fake::AddFile(kFile, c.content);
+        if (c.filterWord) {
+            KeywordSets& sets = settings.keywordSets;
+            sets.words[1][0] = c.filterWord;
+            sets.wordCount[1] = sets.selected[1] = sets.selectedCount = sets.filterActive = 1;
+        }
         clipboardPrefix = c.prefix;
-        EXPECT_EQ(CopyItemsToClipboard(c.selection, 1), c.result);
-        EXPECT_EQ(fake::clipboard, c.after);
-        EXPECT_EQ(fake::beeps, c.result);
+        EXPECT_EQ(CopyFilteredFileToClipboard(1), c.result) << c.content;
+        EXPECT_EQ(fake::clipboard, c.after) << c.content;
+        EXPECT_EQ(fake::beeps, c.result) << c.content;
     }
-}
-
-TEST_F(ClipboardTest, CopyingAnEmptyMenuSetsAnEmptyText) {
-    SetLines({});
     fake::clipboard = "x";
-    EXPECT_EQ(CopyItemsToClipboard(allItems, 1), 1);
-    EXPECT_EQ(fake::clipboard, std::optional<std::string>(""));
-    EXPECT_EQ(fake::beeps, 1);
+    fake::MakeUnreadable(kFile);
+    EXPECT_EQ(CopyFilteredFileToClipboard(1), 0);
+    EXPECT_EQ(fake::clipboard, Text("x"));
 }
 
-TEST_F(ClipboardTest, WholeLinesAreCopiedWithTabsAndEmptyLines) {
-    SetLines({"a\tb", "", std::string(1039, 'z')});
-    EXPECT_EQ(CopyItemsToClipboard(allItems, 0), 1);
-    EXPECT_EQ(*fake::clipboard, "a\tb\r\n\r\n" + std::string(1039, 'z'));
-    EXPECT_EQ(fake::beeps, 0);
-}
-
-TEST_F(ClipboardTest, AFullTableOfLongLinesIsCopiedWhole) {
+TEST_F(ClipboardTest, LargeCopiesAreWholeAndTakeLinearTime) {
+    std::string content;  // 800 000 lines: growing the result line by line would not finish
+    content.reserve(3u << 20);
+    for (int i = 0; i < 800000; ++i) content += "ab\n";
+    fake::AddFile(kFile, content);
+    EXPECT_EQ(CopyFilteredFileToClipboard(0), 1);
+    EXPECT_EQ(fake::clipboard->size(), 800000u * 4u);
     for (int k = 0; k < kMaxMenuItems; ++k) menuItems.items[k].fullText = std::string(1039, char('a' + k % 26));
     menuItems.itemCount = kMaxMenuItems;
     EXPECT_EQ(CopyItemsToClipboard(allItems, 0), 1);

@@ -1,19 +1,17 @@
+// The launch step, and the commands built from marked lines.
 #include "menu/launch.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "common/state.h"
 #include "fake_os.h"
 #include "line_items.h"
+#include "output/marked.h"
 
 namespace qv {
 namespace {
 
 using testing_items::Mark;
-using testing_items::SetCurrentFile;
-using testing_items::SetLauncher;
 using testing_items::SetLines;
 
 constexpr const char* kMemo = "C:\\notes\\memo.txt";
@@ -24,214 +22,167 @@ protected:
     void SetUp() override {
         fake::Reset();
         fake::AddFile(kProgram, "");
-        fake::AddFile(kMemo, "first\nsecond\nthird\n");
-        SetCurrentFile(kMemo);
+        fake::AddFile(kMemo, "first\nsecond\n");
+        testing_items::SetCurrentFile(kMemo);
         SetLines({"a", "b", "c", "d"});
         menuItems.items[3].lineNumber = 12;
         fake::clipboard = "old";
     }
     void Use(const char* target, const char* parameters) {
-        SetLauncher(0, target, parameters);
+        testing_items::SetLauncher(0, target, parameters);
         currentLauncher = 0;
     }
     std::string Clipboard() const { return fake::clipboard.value_or("<none>"); }
+    // What the shell was given ("" for nothing), then the clipboard and the beeps.
+    std::string Outcome() const {
+        std::string run = fake::launches.empty() ? "" : fake::launches[0].file + " " + fake::launches[0].parameters;
+        return run + " | " + Clipboard() + " | " + std::to_string(fake::beeps);
+    }
 };
 
-TEST_F(LaunchTest, ExamplesWithoutMarkedLines) {
-    const struct {
-        const char* target;
-        const char* parameters;
-        const char* file;        // what the shell was given; null: nothing run
-        const char* arguments;
-        const char* clipboard;
-        int beeps;
-    } cases[] = {
-        {"@system", "\"%P\" -x", kMemo, nullptr, "old", 0},
-        {"@SYSTEM", "", kMemo, nullptr, "old", 0},
-        {kProgram, "\"%P\"", kProgram, "\"C:\\notes\\memo.txt\"", "old", 0},
-        {kProgram, "%P %$J", kProgram, "C:\\notes\\memo.txt 12", "old", 0},
-        {"@clip", "", nullptr, nullptr, "a\r\nb\r\nc\r\nd", 1},
-        {"@Clip", "%P", nullptr, nullptr, "a\r\nb\r\nc\r\nd", 1},
-        {kProgram, "%C%P", kProgram, "C:\\notes\\memo.txt", "a\r\nb\r\nc\r\nd", 0},
-        {kProgram, "%X%P", kProgram, "C:\\notes\\memo.txt", "first\r\nsecond\r\nthird\r\n", 0},
-        {"@clipX", "", nullptr, nullptr, "first\r\nsecond\r\nthird\r\n", 1},
-        {kProgram, "%M", nullptr, nullptr, "old", 0},  // a list of marked lines, none marked
-        {kProgram, "\"%T\"", nullptr, nullptr, "old", 0},
+// Item 3 (line 12) chosen; with marks, lines b and d are marked and the title was chosen.
+TEST_F(LaunchTest, Branches) {
+    const struct { bool marks; const char *target, *parameters, *outcome; } cases[] = {
+        {false, "@SYSTEM", "\"%P\" -x", "C:\\notes\\memo.txt  | old | 0"},
+        {false, kProgram, "%P %$J", "C:\\tools\\p.exe C:\\notes\\memo.txt 12 | old | 0"},
+        {false, "@Clip", "%P", " | a\r\nb\r\nc\r\nd | 1"},
+        {false, kProgram, "%C%N", "C:\\tools\\p.exe memo.txt | a\r\nb\r\nc\r\nd | 0"},
+        {false, kProgram, "%X%N", "C:\\tools\\p.exe memo.txt | first\r\nsecond\r\n | 0"},
+        {false, "@clipX", "", " | first\r\nsecond\r\n | 1"},
+        {false, kProgram, "%M", " | old | 0"},  // a list of marked lines, none marked
+        {true, "@system", "%M", "C:\\notes\\memo.txt  | old | 0"},
+        {true, kProgram, "-n %$J %M", "C:\\tools\\p.exe -n 11 b d | old | 0"},  // the first marked line
+        {true, kProgram, "x\"%T\"y", "C:\\tools\\p.exe x\"bd\"y | old | 0"},
+        {true, kProgram, "-x %C%M", "C:\\tools\\p.exe -x  | b d | 0"},  // copy the lines, run the rest
+        {true, kProgram, "%X\"%T\" -y", "C:\\tools\\p.exe -y | \"bd\" | 0"},
+        {true, kProgram, "%C-q", "C:\\tools\\p.exe -q | b\r\nd | 0"}, {true, "@clip", "list %M", " | list b d | 1"},
+        {true, "@clip", "<%t>", " | <bd> | 1"},
+        {true, "@clipX", "", " | b\r\nd | 1"},  // marks win over the file
     };
     for (const auto& c : cases) {
-        fake::clipboard = "old";
-        fake::launches.clear();
-        fake::beeps = 0;
+        SetUp();
+        if (c.marks) Mark({1, 3});
         Use(c.target, c.parameters);
-        ApplyCurrentLauncher(lineSourceItem, 3, false);
-        if (c.file) {
-            ASSERT_EQ(fake::launches.size(), 1u) << c.target << " " << c.parameters;
-            EXPECT_EQ(fake::launches[0].file, c.file);
-            EXPECT_EQ(fake::launches[0].hasParameters, c.arguments != nullptr);
-            EXPECT_EQ(fake::launches[0].parameters, c.arguments ? c.arguments : "");
-        } else {
-            EXPECT_TRUE(fake::launches.empty()) << c.target << " " << c.parameters;
-        }
-        EXPECT_EQ(Clipboard(), c.clipboard) << c.target << " " << c.parameters;
-        EXPECT_EQ(fake::beeps, c.beeps) << c.target << " " << c.parameters;
+        ApplyCurrentLauncher(c.marks ? lineSourceFirstMarked : lineSourceItem, 3, false);
+        EXPECT_EQ(Outcome(), c.outcome) << c.target << " " << c.parameters;
     }
 }
 
-TEST_F(LaunchTest, WithMarkedLines) {
-    const struct {
-        const char* target;
-        const char* parameters;
-        const char* arguments;  // null: nothing run
-        const char* clipboard;
-        int beeps;
-    } cases[] = {
-        {kProgram, "-n %$J", "-n 11", "old", 0},                       // first marked line
-        {kProgram, "view %M", "view b d", "old", 0},
-        {kProgram, "x\"%T\"y", "x\"bd\"y", "old", 0},
-        {kProgram, "-x %C%M", "-x ", "b d", 0},                        // copy the lines, run the rest
-        {kProgram, "%X\"%T\" -y", "-y", "\"bd\"", 0},
-        {"@clip", "list %M", nullptr, "list b d", 1},
-        {"@clip", "<%t>", nullptr, "<bd>", 1},
-        {"@clip", "", nullptr, "b\r\nd", 1},
-        {"@clipX", "", nullptr, "b\r\nd", 1},                          // marks win over the file
-        {kProgram, "%C-q", "-q", "b\r\nd", 0},
-        {kProgram, "%X-q", "-q", "b\r\nd", 0},
-    };
-    for (const auto& c : cases) {
-        fake::clipboard = "old";
-        fake::launches.clear();
-        fake::beeps = 0;
-        SetLines({"a", "b", "c", "d"});
-        Mark({1, 3});
-        Use(c.target, c.parameters);
-        ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);
-        if (c.arguments) {
-            ASSERT_EQ(fake::launches.size(), 1u) << c.parameters;
-            EXPECT_EQ(fake::launches[0].file, kProgram);
-            EXPECT_EQ(fake::launches[0].parameters, c.arguments) << c.parameters;
-        } else {
-            EXPECT_TRUE(fake::launches.empty()) << c.parameters;
-        }
-        EXPECT_EQ(Clipboard(), c.clipboard) << c.target << " " << c.parameters;
-        EXPECT_EQ(fake::beeps, c.beeps) << c.parameters;
-    }
-}
-
-TEST_F(LaunchTest, LineNumberBySource) {
+TEST_F(LaunchTest, LineNumberBySourceAndItemsOutsideTheTable) {
     Use(kProgram, "%$J");
     ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);  // none marked: line 1
-    menuItems.items[0].lineNumber = 2;
     menuItems.items[1].lineNumber = 3;
     menuItems.items[2].lineNumber = 7;
     Mark({2, 1});
-    ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);
-    ApplyCurrentLauncher(lineSourceItem, 3, false);
-    ASSERT_EQ(fake::launches.size(), 3u);
-    EXPECT_EQ(fake::launches[0].parameters, "1");
-    EXPECT_EQ(fake::launches[1].parameters, "3");
-    EXPECT_EQ(fake::launches[2].parameters, "12");
+    ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);  // the lowest marked item
+    ApplyCurrentLauncher(lineSourceItem, 4, false);
+    ApplyCurrentLauncher(lineSourceItem, -1, false);
+    ASSERT_EQ(fake::launches.size(), 2u);
+    EXPECT_EQ(fake::launches[0].parameters + fake::launches[1].parameters, "13");
 }
 
-TEST_F(LaunchTest, SystemEntryIgnoresMarks) {
-    Mark({0});
-    Use("@system", "%M");
-    ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);
-    ASSERT_EQ(fake::launches.size(), 1u);
-    EXPECT_EQ(fake::launches[0].file, kMemo);
-    EXPECT_EQ(Clipboard(), "old");
-}
-
-TEST_F(LaunchTest, ClipEntryOnAnEmptyPageDoesNothingFromTitleOrLauncherMenu) {
-    const struct {
-        int filterActive, itemCount, linesScanned;
-        LineSource source;
-        const char* clipboard;
-    } cases[] = {
-        {1, 0, 5, lineSourceFirstMarked, "old"},      // the filter left nothing
-        {0, 0, 0, lineSourceFirstMarked, "old"},      // no line read
-        {0, 0, 3, lineSourceFirstMarked, ""},         // lines read, none listed: an empty copy
-        {1, 2, 5, lineSourceFirstMarked, "a\r\nb"},
-        {1, 0, 5, lineSourceItem, "old"},             // no item to choose: nothing either
+TEST_F(LaunchTest, CopiesNeedSomethingToCopy) {
+    const struct { const char* parameters; int filterActive, itemCount, linesScanned; const char* outcome; } cases[] = {
+        {"", 1, 0, 5, " | old | 0"},  // the filter left nothing
+        {"", 0, 0, 0, " | old | 0"},  // no line read
+        {"", 0, 0, 3, " |  | 1"},     // lines read, none listed: an empty copy
+        {"", 1, 2, 5, " | a\r\nb | 1"},
+        {"%C%N", 0, 0, 3, "C:\\tools\\p.exe memo.txt | old | 0"},  // the program still runs
+        {"%X%N", 0, 0, 0, "C:\\tools\\p.exe memo.txt | old | 0"},
     };
     for (const auto& c : cases) {
-        fake::clipboard = "old";
-        SetLines({"a", "b"});
+        SetUp();
         menuItems.itemCount = c.itemCount;
         menuItems.linesScanned = c.linesScanned;
         settings.keywordSets.filterActive = c.filterActive;
-        Use("@clip", "");
-        ApplyCurrentLauncher(c.source, 0, false);
-        EXPECT_EQ(Clipboard(), c.clipboard) << c.filterActive << c.itemCount << c.linesScanned;
+        Use(*c.parameters ? kProgram : "@clip", c.parameters);
+        ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);
+        EXPECT_EQ(Outcome(), c.outcome) << c.parameters << c.filterActive << c.itemCount << c.linesScanned;
     }
 }
 
-TEST_F(LaunchTest, RequestsNeedSomethingToCopy) {
-    Use(kProgram, "%C%N");
-    menuItems.itemCount = 0;
-    ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);
-    Use(kProgram, "%X%N");
-    menuItems.linesScanned = 0;
-    ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);
-    EXPECT_EQ(Clipboard(), "old");
-    ASSERT_EQ(fake::launches.size(), 2u);  // the program still runs
-    EXPECT_EQ(fake::launches[1].parameters, "memo.txt");
-}
-
 TEST_F(LaunchTest, CtrlClearsThePrefixOnlyForClipboardActions) {
-    const struct {
-        const char* target;
-        const char* parameters;
-        bool ctrl;
-        const char* clipboard;
-        int prefixAfter;
-    } cases[] = {
-        {"@clip", "", false, "old\r\na\r\nb\r\nc\r\nd", 1},
-        {"@clip", "", true, "a\r\nb\r\nc\r\nd", 0},
-        {kProgram, "%C", true, "a\r\nb\r\nc\r\nd", 0},
-        {kProgram, "%C", false, "old\r\na\r\nb\r\nc\r\nd", 1},
-        {kProgram, "%P", true, "old", 1},  // nothing copied: the prefix stays
+    const struct { const char *target, *parameters; bool marks, ctrl; const char* clipboard; int prefixAfter; } cases[] = {
+        {"@clip", "", false, false, "old\r\na\r\nb\r\nc\r\nd", 1},
+        {"@clip", "", false, true, "a\r\nb\r\nc\r\nd", 0},
+        {kProgram, "%C", false, true, "a\r\nb\r\nc\r\nd", 0},
+        {kProgram, "%P", false, true, "old", 1},  // nothing copied: the prefix stays
+        {"@clip", "%M", true, false, "old\r\na c", 1},
+        {"@clip", "%M", true, true, "a c", 0},
+        {kProgram, "%C%M", true, true, "a c", 0},
+        {kProgram, "%M", true, true, "old", 1},
     };
     for (const auto& c : cases) {
-        fake::clipboard = "old";
+        SetUp();
+        if (c.marks) Mark({0, 2});
         clipboardPrefix = 1;
         Use(c.target, c.parameters);
-        ApplyCurrentLauncher(lineSourceItem, 0, c.ctrl);
+        ApplyCurrentLauncher(lineSourceItem, 1, c.ctrl);
         EXPECT_EQ(Clipboard(), c.clipboard) << c.target << c.parameters << c.ctrl;
         EXPECT_EQ(clipboardPrefix, c.prefixAfter) << c.target << c.parameters << c.ctrl;
     }
 }
 
-TEST_F(LaunchTest, CtrlClearsThePrefixForMarkedCopies) {
-    Mark({0, 2});
-    clipboardPrefix = 1;
-    Use("@clip", "%M");
-    ApplyCurrentLauncher(lineSourceItem, 1, true);
-    EXPECT_EQ(Clipboard(), "a c");
-    clipboardPrefix = 1;
-    Use(kProgram, "%C%M");
-    ApplyCurrentLauncher(lineSourceItem, 1, true);
-    EXPECT_EQ(Clipboard(), "a c");
-    EXPECT_EQ(clipboardPrefix, 0);
-    clipboardPrefix = 1;
-    Use(kProgram, "%M");  // runs only: the prefix is not touched
-    ApplyCurrentLauncher(lineSourceItem, 1, true);
-    EXPECT_EQ(clipboardPrefix, 1);
-}
-
 TEST_F(LaunchTest, ExpansionBeyond520BytesIsHeldWhole) {
     const std::string path = "C:\\" + std::string(200, 'n') + "\\memo.txt";
-    SetCurrentFile(path.c_str());
+    testing_items::SetCurrentFile(path.c_str());
     Use(kProgram, "%P %P %P %P %$J");
     ApplyCurrentLauncher(lineSourceItem, 3, false);
     ASSERT_EQ(fake::launches.size(), 1u);
     EXPECT_EQ(fake::launches[0].parameters, path + " " + path + " " + path + " " + path + " 12");
 }
 
-TEST_F(LaunchTest, AnItemOutsideTheTableDoesNothing) {
-    Use(kProgram, "%P");
-    ApplyCurrentLauncher(lineSourceItem, 4, false);
-    ApplyCurrentLauncher(lineSourceItem, -1, false);
-    EXPECT_TRUE(fake::launches.empty());
+// Marked lines "a b" and "c" among unmarked ones, for the launcher's program.
+TEST_F(LaunchTest, MarkedLinesExamples) {
+    const struct { const char* text; int listMode; MarkedAction action; const char* outcome; } cases[] = {
+        {"view %M", 2, actionRun, "C:\\tools\\p.exe view a b c | old | 0"},
+        {"view \"%M\" -r", 1, actionRun, "C:\\tools\\p.exe view \"a b\" \"c\" -r | old | 0"},
+        {"x%Ty", 4, actionRun, "C:\\tools\\p.exe xa bcy | old | 0"},
+        {"x\"%T\"y", 3, actionRun, "C:\\tools\\p.exe x\"a bc\"y | old | 0"},
+        {"cmd %M -o out", 2, actionCopyAndRun, "C:\\tools\\p.exe cmd -o out | a b c | 0"},
+        {"list %M", 2, actionCopy, " | list a b c | 1"},
+        {"view %m %M", 2, actionRun, "C:\\tools\\p.exe view a b c %M | old | 0"},  // the first one only
+        {"%T \"%t\"", 3, actionRun, "C:\\tools\\p.exe %T \"a bc\" | old | 0"},    // the quoted form goes first
+        {"a %M  b", 2, actionCopyAndRun, "C:\\tools\\p.exe a  b | a b c | 0"},     // one of the blanks stays
+        {"\"%M\"", 1, actionCopyAndRun, "C:\\tools\\p.exe  | \"a b\" \"c\" | 0"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        SetLines({"skip", "a b", "no", "c"});
+        Mark({1, 3});
+        Use(kProgram, "");
+        listMode = c.listMode;
+        if (c.listMode <= 2) RunMarkedArguments(c.text, c.action);
+        else RunMarkedText(c.text, c.action);
+        EXPECT_EQ(Outcome(), c.outcome) << c.text;
+    }
+    EXPECT_EQ(fake::launches[0].folder, "C:\\tools\\");
+}
+
+TEST_F(LaunchTest, MarkedLinesCommandEdges) {
+    Use(kProgram, "");
+    listMode = 2;
+    RunMarkedArguments("%M", actionCopyAndRun);  // nothing marked: nothing done
+    SetLines({"", "x", ""});
+    Mark({0, 1, 2});
+    RunMarkedArguments("%M", actionRun);  // empty lines keep their separators
+    listMode = 3;
+    RunMarkedText("\"%T\"", actionRun);
+    Use("C:\\nowhere\\q.exe", "");  // a missing program: the shell gets the whole command
+    RunMarkedText("\"%T\"", actionRun);
+    ASSERT_EQ(fake::launches.size(), 3u);
+    EXPECT_EQ(fake::launches[0].parameters + "|" + fake::launches[1].parameters + "|" + fake::launches[2].file,
+              " x |\"x\"|\"x\"");
+    EXPECT_EQ(Clipboard(), "old");
+
+    // No length limit: a thousand marked lines of 1039 bytes.
+    for (int k = 0; k < kMaxMenuItems; ++k) menuItems.items[k] = MenuItem{"", std::string(1039, 'w'), 1, k};
+    menuItems.itemCount = menuItems.markedCount = kMaxMenuItems;
+    Use(kProgram, "");
+    listMode = 4;
+    RunMarkedText("go %T!", actionRun);
+    ASSERT_EQ(fake::launches.size(), 4u);
+    EXPECT_TRUE(fake::launches[3].parameters == "go " + std::string(1039000, 'w') + "!");
 }
 
 }  // namespace

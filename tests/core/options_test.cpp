@@ -1,3 +1,4 @@
+// The option value parsers, and the switches that override them for one run.
 #include "settings/options.h"
 
 #include "settings_fixture.h"
@@ -5,197 +6,110 @@
 namespace qv {
 namespace {
 
+using Words_ = std::vector<std::string>;
 using OptionsTest = SettingsTest;
 
-std::vector<std::string> Extensions() {
-    return std::vector<std::string>(settings.extensionFilters, settings.extensionFilters + settings.extensionFilterCount);
-}
+Words_ Extensions() { return Words_(settings.extensionFilters, settings.extensionFilters + settings.extensionFilterCount); }
 
 TEST_F(OptionsTest, MenuPositionWordsAndCoordinates) {
-    struct Case {
-        const char* value;
-        int mouseButtons, mode, x, y;
-    } cases[] = {
-        {"mouse", 3, positionMouse, 7, 9},     {"mouse", 0, positionActive, 7, 9},
-        {"MOUS2", 3, positionMouse2, 7, 9},    {"mous2", 0, positionActive, 7, 9},
+    const struct { const char* value; int mouseButtons, mode, x, y; } cases[] = {
+        {"MOUS2", 3, positionMouse2, 7, 9}, {"mouse", 0, positionActive, 7, 9}, {"xcenter", 3, positionActive, 7, 9},
         {"centered", 3, positionCenter, 7, 9},  // cut to six letters, still "center"
-        {"xcenter", 3, positionActive, 7, 9},   // cut to "xcente"
-        {"mouse,5", 3, positionMouse, 7, 9},   {"active", 3, positionActive, 7, 9},
-        {"100,200", 3, positionFixed, 100, 200}, {"1234567,8", 3, positionFixed, 123456, 8},
-        {"MAX,MAX", 3, positionFixed, 1920, 1040}, {"max,5", 3, positionFixed, 1920, 5},
+        {"1234567,8", 3, positionFixed, 123456, 8}, {"MAX,MAX", 3, positionFixed, 1920, 1040},
         {"100,max", 3, positionFixed, 100, 0},  // a last "MAX" must be written exactly so
-        {"100,max,", 3, positionFixed, 100, 1040}, {"100,MAXX", 3, positionFixed, 100, 0},
-        {"MAXmouse,5", 3, positionFixed, 1920, 5}, {"MAX", 3, positionActive, 7, 9},
-        {"300", 3, positionActive, 7, 9},       {"", 3, positionActive, 7, 9},
+        {"100,max,", 3, positionFixed, 100, 1040}, {"MAX", 3, positionActive, 7, 9},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         settings.positionMode = positionUnset;
         settings.fixedX = 7;
         settings.fixedY = 9;
         screenMetrics.mouseButtons = c.mouseButtons;
         ParseMenuOption(std::string(c.value) + "\r\n");
-        EXPECT_EQ(settings.positionMode, c.mode) << c.value;
-        EXPECT_EQ(settings.fixedX, c.x) << c.value;
-        EXPECT_EQ(settings.fixedY, c.y) << c.value;
+        EXPECT_EQ(std::vector<int>({settings.positionMode, settings.fixedX, settings.fixedY}),
+                  std::vector<int>({c.mode, c.x, c.y})) << c.value;
     }
 }
 
-TEST_F(OptionsTest, FontFaceFieldSwitchesOwnerDrawing) {
-    ParseFontOption("-1,20\r\n");
-    EXPECT_EQ(settings.submenuStyle.customFont, 0);
-    EXPECT_EQ(settings.submenuStyle.fontHeight, 20);
-
+TEST_F(OptionsTest, FontFieldsPerStyle) {
     ParseFontOption("Arial,0,7,1,-1,-1,12,0\r\n");
-    const ViewStyle& sub = settings.submenuStyle;
-    const ViewStyle& root = settings.rootStyle;
-    EXPECT_EQ(sub.customFont, 1);
+    const ViewStyle &sub = settings.submenuStyle, &root = settings.rootStyle;
+    EXPECT_EQ(std::vector<int>({sub.customFont, sub.fontHeight, sub.fontWeight, sub.fontItalic}),
+              std::vector<int>({1, 14, 700, 1}));
+    EXPECT_EQ(std::vector<int>({root.customFont, root.fontHeight, root.fontWeight}), std::vector<int>({0, 14, 400}));
+    // An empty face keeps the face; "-1" keeps drawing off.
+    ParseFontOption(",,,,-1,16,\r\n");
     EXPECT_EQ(sub.fontFace.view(), "Arial");
-    EXPECT_EQ(sub.fontHeight, 14);
-    EXPECT_EQ(sub.fontWeight, 700);
-    EXPECT_EQ(sub.fontItalic, 1);
-    EXPECT_EQ(root.customFont, 0);
-    EXPECT_EQ(root.fontHeight, 14);
-    EXPECT_EQ(root.fontWeight, 400);  // 12 is not a weight
-    EXPECT_EQ(root.fontItalic, 0);
-
-    // An empty face keeps the default face; an empty height is 14, an empty weight 0.
-    ParseFontOption(",,,,,16,\r\n");
-    EXPECT_EQ(sub.fontFace.view(), "Arial");
-    EXPECT_EQ(sub.fontWeight, 0);
-    EXPECT_EQ(sub.fontItalic, 1);
-    EXPECT_EQ(root.customFont, 1);
-    EXPECT_EQ(root.fontFace.view(), DefaultRootStyle().fontFace.view());
-    EXPECT_EQ(root.fontHeight, 16);
-    EXPECT_EQ(root.fontWeight, 0);
+    EXPECT_EQ(std::vector<int>({sub.fontWeight, root.customFont, root.fontHeight}), std::vector<int>({0, 0, 16}));
+    // The face is cut to whole characters; the next field still counts.
+    ParseFontOption(std::string(126, 'A') + "\x82\xA0" "B,22\r\n");
+    EXPECT_EQ(sub.fontFace.view(), std::string(126, 'A'));
+    EXPECT_EQ(sub.fontHeight, 22);
 }
 
-TEST_F(OptionsTest, FontFaceIsCutToWholeCharactersAndTheNextFieldStillCounts) {
-    ParseFontOption(std::string(200, 'A') + ",22\r\n");
-    EXPECT_EQ(settings.submenuStyle.fontFace.view(), std::string(127, 'A'));
-    EXPECT_EQ(settings.submenuStyle.fontHeight, 22);
-
-    std::string face;
-    for (int i = 0; i < 64; ++i) face += "\x82\xA0";  // 128 bytes of double-byte characters
-    ParseFontOption(face + "\r\n");
-    EXPECT_EQ(settings.submenuStyle.fontFace.view(), face.substr(0, 126));
-    // Once a character is dropped, the rest of the field goes with it.
-    ParseFontOption(std::string(126, 'A') + "\x82\xA0" "B,\r\n");
-    EXPECT_EQ(settings.submenuStyle.fontFace.view(), std::string(126, 'A'));
-}
-
-TEST_F(OptionsTest, TextLayoutRangesPerStyle) {
-    struct Layout {
-        int tab, first, page, width, numbers;
-    };
-    struct Case {
-        const char* value;
-        Layout sub, root;
-    } cases[] = {
+TEST_F(OptionsTest, TextLayoutAndListRanges) {
+    const struct { const char* value; std::vector<int> sub, root; } cases[] = {
+        // tab, first line, page size, item width, line numbers of each style
         {"11,5,60,5,1,,0,60,150,2", {4, 4, 20, 80, 1}, {0, 0, 60, 150, 0}},
         {"10,1,50,100,0,0,999,999,200,1", {10, 0, 50, 100, 0}, {0, 998, 999, 200, 1}},
         {"-1,-4,0,101,1,5,1,1000,201,1", {4, 0, 20, 80, 1}, {5, 0, 30, 80, 1}},
         {"3", {3, 7, 7, 7, 7}, {7, 7, 7, 7, 7}},  // fields not reached keep their values
-        {"1,2,3,40,1,2,3,4,50,0,99", {1, 1, 3, 40, 1}, {2, 2, 4, 50, 0}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         for (ViewStyle* style : {&settings.submenuStyle, &settings.rootStyle})
             style->tabWidth = style->firstLine = style->pageSize = style->itemWidth = style->lineNumbers = 7;
         ParseTextOption(std::string(c.value) + "\r\n");
-        const ViewStyle* styles[] = {&settings.submenuStyle, &settings.rootStyle};
-        const Layout* layouts[] = {&c.sub, &c.root};
-        for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(styles[i]->tabWidth, layouts[i]->tab) << c.value << " style " << i;
-            EXPECT_EQ(styles[i]->firstLine, layouts[i]->first) << c.value << " style " << i;
-            EXPECT_EQ(styles[i]->pageSize, layouts[i]->page) << c.value << " style " << i;
-            EXPECT_EQ(styles[i]->itemWidth, layouts[i]->width) << c.value << " style " << i;
-            EXPECT_EQ(styles[i]->lineNumbers, layouts[i]->numbers) << c.value << " style " << i;
-        }
+        for (const auto& [style, want] : {std::make_pair(&settings.submenuStyle, c.sub), {&settings.rootStyle, c.root}})
+            EXPECT_EQ(std::vector<int>({style->tabWidth, style->firstLine, style->pageSize, style->itemWidth,
+                                        style->lineNumbers}), want) << c.value;
     }
-}
-
-TEST_F(OptionsTest, ListOrderAndGrouping) {
-    struct Case {
-        const char* value;
-        int sort, grouping;
-    } cases[] = {{"1,5", 1, 1}, {"0,2", 0, 2}, {"-3,0", 1, 0}, {"x,-1", 0, 1}, {"7", 1, 9}, {"0,", 0, 0}};
-    for (const Case& c : cases) {
-        settings.sortByFilter = 9;
+    const struct { const char* value; int sort, grouping; } lists[] = {{"1,5", 1, 1}, {"x,-1", 0, 1}, {"7", 1, 9}};
+    for (const auto& c : lists) {
         settings.folderGrouping = 9;
         ParseListOption(std::string(c.value) + "\r\n");
-        EXPECT_EQ(settings.sortByFilter, c.sort) << c.value;
-        EXPECT_EQ(settings.folderGrouping, c.grouping) << c.value;
+        EXPECT_EQ(std::vector<int>({settings.sortByFilter, settings.folderGrouping}), std::vector<int>({c.sort, c.grouping}))
+            << c.value;
     }
 }
 
 TEST_F(OptionsTest, FilterEntriesSkipEmptyOnesAndStopAtTwenty) {
     ParseFilterOption(";.txt;;.md;\r\n.cfg");
-    EXPECT_EQ(Extensions(), (std::vector<std::string>{".txt", ".md"}));
-
-    ParseFilterOption(" .c ;.h\r\n");  // appended, blanks kept
-    EXPECT_EQ(Extensions(), (std::vector<std::string>{".txt", ".md", " .c ", ".h"}));
-
+    ParseFilterOption(" .c ;." + std::string(300, 'x') + "\r\n");  // appended, blanks kept
+    EXPECT_EQ(Extensions(), (Words_{".txt", ".md", " .c ", "." + std::string(258, 'x')}));
     settings.extensionFilterCount = 0;
     std::string many;
     for (int i = 0; i < 21; ++i) many += ".e" + std::to_string(i) + ";";
     ParseFilterOption(many + "\r\n");
     ASSERT_EQ(settings.extensionFilterCount, 20);
     EXPECT_EQ(settings.extensionFilters[19].view(), ".e19");
-
-    settings.extensionFilterCount = 0;
-    ParseFilterOption("." + std::string(300, 'x') + ";.y\r\n");
-    EXPECT_EQ(Extensions(), (std::vector<std::string>{"." + std::string(258, 'x'), ".y"}));
 }
 
 TEST_F(OptionsTest, KeywordSetWords) {
-    struct Case {
-        const char* value;
-        std::vector<std::string> words;
-    } cases[] = {
-        {"alpha | beta", {"alpha", "beta"}},
-        {"a |  | b", {"a", "b"}},  // adjacent separators give no empty word
-        {" | a | ", {"a"}},
-        {"a | | b", {"a", "| b"}},
-        {"x|y | Foo Bar", {"x|y", "Foo Bar"}},
+    const struct { const char* value; Words_ words; } cases[] = {
+        {"a |  | b", {"a", "b"}}, {" | a | ", {"a"}}, {"a | | b", {"a", "| b"}}, {"x|y | Foo Bar", {"x|y", "Foo Bar"}},
         {"\x83\x7C | z", {"\x83\x7C", "z"}},  // a trail byte "|" is no separator
-        {"", {}},
         {"1 | 2 | 3 | 4 | 5 | 6 | 7 | 8 | 9 | 10 | 11", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ParseKeywordSet(c.value, 4);
         EXPECT_EQ(Words(4), c.words) << c.value;
     }
-}
-
-TEST_F(OptionsTest, KeywordSetSelectsARequestedSetOnlyWithAWord) {
-    KeywordSets& sets = settings.keywordSets;
-    sets.selected[1] = 2;
-    ParseKeywordSet(" | ", 1);
-    EXPECT_EQ(sets.selected[1], 2);
-    ParseKeywordSet("w", 1);
-    EXPECT_EQ(sets.selected[1], 1);
-    ParseKeywordSet("w", 2);
-    EXPECT_EQ(sets.selected[2], 0);
     ParseKeywordSet("w", 10);  // no such set: nothing written
-    EXPECT_EQ(sets.wordCount[9], 0);
+    EXPECT_EQ(settings.keywordSets.wordCount[9], 0);
 }
 
 TEST_F(OptionsTest, SearchPathFromValueFolderOrFile) {
     fake::AddFolder("C:\\tools");
     fake::AddFile("C:\\cfg\\paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n");
     fake::AddFile("C:\\cfg\\list.txt", "C:\\x;\r\n\tC:\\y\r\n");
-    fake::AddFile("C:\\cfg\\empty.txt", "");
-    struct Case {
-        const char* value;
-        const char* searchPath;
-        int set;
-    } cases[] = {
-        {"C:\\none;D:\\bin", "C:\\none;D:\\bin", 1},
-        {"C:\\tools", "C:\\tools", 1},
-        {"C:\\cfg\\paths.bat", "C:\\a;C:\\b", 1},
-        {"C:\\cfg\\list.txt", "C:\\x;C:\\y", 1},
-        {"C:\\cfg\\empty.txt", "", 0},
+    fake::AddFile("C:\\cfg\\long.txt", std::string(6000, 'p'));
+    fake::AddFile("C:\\cfg\\bad.txt", "C:\\a");
+    fake::MakeUnreadable("C:\\cfg\\bad.txt");
+    const struct { const char* value; std::string searchPath; int set; } cases[] = {
+        {"C:\\none;D:\\bin", "C:\\none;D:\\bin", 1}, {"C:\\cfg\\paths.bat", "C:\\a;C:\\b", 1},
+        {"C:\\tools", "C:\\tools", 1}, {"C:\\cfg\\list.txt", "C:\\x;C:\\y", 1},
+        {"C:\\cfg\\long.txt", std::string(5199, 'p'), 1}, {"C:\\cfg\\bad.txt", "old", 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         settings.searchPath = "old";
         ApplySearchPathOption(c.value);
         EXPECT_EQ(settings.searchPath.view(), c.searchPath) << c.value;
@@ -203,57 +117,111 @@ TEST_F(OptionsTest, SearchPathFromValueFolderOrFile) {
     }
 }
 
-TEST_F(OptionsTest, SearchPathFileThatCannotBeReadClearsTheFlag) {
-    fake::AddFile("C:\\cfg\\paths.txt", "C:\\a");
-    fake::MakeUnreadable("C:\\cfg\\paths.txt");
-    settings.searchPathSet = 1;
-    ReadSearchPathFile("C:\\cfg\\paths.txt");
-    EXPECT_EQ(settings.searchPathSet, 0);
-
-    fake::AddFile("C:\\cfg\\long.txt", std::string(6000, 'p'));
-    ReadSearchPathFile("C:\\cfg\\long.txt");
-    EXPECT_EQ(settings.searchPath.view(), std::string(5199, 'p'));
-}
-
-TEST_F(OptionsTest, EditorFoundWithExeAppendedButNeverAFolder) {
+TEST_F(OptionsTest, LoaderHandsEachOptionToItsParser) {
     fake::AddFile("C:\\work\\ed.exe", "");
     fake::AddFolder("C:\\work\\docs");
-    ApplyEditorOption("ed");
-    EXPECT_EQ(settings.editorPath.view(), "C:\\work\\ed.exe");
-    ApplyEditorOption("docs");
-    ApplyEditorOption("missing");
-    EXPECT_EQ(settings.editorPath.view(), "C:\\work\\ed.exe");
-}
-
-// Through the loader: the editor is searched on "@path=" only after that line.
-TEST_F(OptionsTest, EditorUsesASearchPathGivenBeforeIt) {
-    fake::AddFile("C:\\tools\\myed.exe", "");
-    ASSERT_TRUE(Run("", "[system]\r\n@editor=myed\r\n@path=C:\\tools\r\n%end\r\n"));
-    EXPECT_TRUE(settings.editorPath.empty());
-    ASSERT_TRUE(Run("", "[system]\r\n@path=C:\\tools\r\n@editor=myed\r\n%end\r\n"));
-    EXPECT_EQ(settings.editorPath.view(), "C:\\tools\\myed.exe");
-}
-
-TEST_F(OptionsTest, LoaderHandsEachOptionToItsParser) {
-    ASSERT_TRUE(Run("", "[system]\r\n"
-                        "@menu=\tmouse\r\n@menu=center\r\n"
-                        "@font=Arial,16,7\r\n@font=Courier\r\n"
-                        "@text=8,,,,,,,99\r\n@list=1,2\r\n"
-                        "@filter=;;\r\n@filter=.md;.txt\r\n@filter=.log\r\n"
-                        "@grep0=a | b\r\n@grep0=c\r\n"
-                        "%end\r\n@sub\r\n"));
+    ASSERT_TRUE(Run("", "[system]\r\n@menu=\tmouse\r\n@menu=center\r\n@font=Arial,16,7\r\n@font=Courier\r\n"
+                        "@text=8,,,,,,,99\r\n@list=1,2\r\n@filter=;;\r\n@filter=.md\r\n@filter=.log\r\n"
+                        "@grep0=a | b\r\n@grep0=c\r\n@editor=ed\r\n@editor=docs\r\n%end\r\n@sub\r\n"));
     EXPECT_EQ(settings.positionMode, positionMouse);
     EXPECT_EQ(settings.submenuStyle.fontFace.view(), "Courier");  // the later line overrides what it sets
-    EXPECT_EQ(settings.submenuStyle.fontHeight, 16);
     EXPECT_EQ(settings.submenuStyle.fontWeight, 700);
-    EXPECT_EQ(settings.submenuStyle.tabWidth, 8);
     EXPECT_EQ(settings.rootStyle.pageSize, 99);
-    EXPECT_EQ(settings.sortByFilter, 1);
     EXPECT_EQ(settings.folderGrouping, 2);
-    EXPECT_EQ(Extensions(), (std::vector<std::string>{".md", ".txt"}));
-    EXPECT_EQ(Words(0), std::vector<std::string>{"c"});  // an unselected set takes the later line
-    EXPECT_EQ(settings.keywordSets.selected[0], 0);
+    EXPECT_EQ(Extensions(), Words_{".md"});
+    EXPECT_EQ(Words(0), Words_{"c"});  // an unselected set takes the later line
+    EXPECT_EQ(settings.editorPath.view(), "C:\\work\\ed.exe");  // never a folder
     EXPECT_EQ(settings.includeSubfolders, 0);
+}
+
+TEST_F(OptionsTest, SwitchesWinOverTheSettingsFile) {
+    const std::string ini = "[system]\r\n@menu=100,200\r\n@filter=.log;.cfg\r\n%end\r\n";
+    const struct { const char* commandLine; int mode; Words_ extensions; int subfolders; } cases[] = {
+        {"/#M=mouse /#f=.md;.c /#U", positionMouse, {".md", ".c"}, 1},
+        {"/#m=center /#m=mouse /#F=.md /#f=.c", positionCenter, {".md"}, 0},  // only the first counts
+        {"/#m= x /#f=.c", positionFixed, {".log", ".cfg"}, 0},  // empty or too short: no switch
+        {"/#f=;;; x", positionFixed, {".log", ".cfg"}, 0},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        ASSERT_TRUE(Run(c.commandLine, ini));
+        EXPECT_EQ(settings.positionMode, c.mode) << c.commandLine;
+        EXPECT_EQ(Extensions(), c.extensions) << c.commandLine;
+        EXPECT_EQ(settings.includeSubfolders, c.subfolders) << c.commandLine;
+    }
+}
+
+TEST_F(OptionsTest, KeywordSetSwitches) {
+    const std::string ini = "[system]\r\n@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late\r\n%end\r\n";
+    const struct { std::string commandLine; int selected; Words_ words; } cases[] = {
+        {"/#g3=\"alpha | beta\"", 1, {"alpha", "beta"}},  // the file's lines are skipped
+        {"/#G3", 1, {"gamma", "delta"}},                 // the first line with a word selects
+        {"/#g3=\" | \"", 1, {"gamma", "delta"}},         // no word: as the bare switch
+        {"/#g3=\"" + std::string(514, 'w') + "\"", 0, {"late"}}, {"/#g3=\"unclosed", 0, {"late"}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        ASSERT_TRUE(Run(c.commandLine, ini));
+        const KeywordSets& sets = settings.keywordSets;
+        EXPECT_EQ(std::vector<int>({sets.selected[3], sets.selectedCount, sets.filterActive}),
+                  std::vector<int>(3, c.selected)) << c.commandLine;
+        EXPECT_EQ(Words(3), c.words) << c.commandLine;
+    }
+    SetUp();  // a bare switch for a set the file does not define stays requested
+    ASSERT_TRUE(Run("/#g4 /#g5=\"" + std::string(513, 'w') + "\"", ini));
+    EXPECT_EQ(std::vector<int>({settings.keywordSets.selected[4], settings.keywordSets.selected[5]}),
+              std::vector<int>({2, 1}));
+    EXPECT_EQ(Words(5), Words_{std::string(259, 'w')});
+}
+
+TEST_F(OptionsTest, SettingsFileSwitch) {
+    const struct { std::string commandLine, settingsPath; int mode; } cases[] = {
+        {"/#S=sub\\my.ini", "C:\\app\\sub\\my.ini", positionActive},
+        {"/#s=C:\\other\\x.ini", "C:\\app\\Qivora.ini", positionCenter},  // not under the program's folder
+        {"/#s=missing.ini", "C:\\app\\Qivora.ini", positionCenter},
+        // Too long for a path; cut to 259 characters it would name another file.
+        {"/#s=" + std::string(253, 'a'), "C:\\app\\Qivora.ini", positionCenter},
+        {"/#s=" + std::string(252, 'a'), "C:\\app\\" + std::string(252, 'a'), positionCenter},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        fake::AddFile("C:\\app\\sub\\my.ini", "[system]\r\n@menu=active\r\n%end\r\n");
+        fake::AddFile("C:\\other\\x.ini", "[system]\r\n@menu=active\r\n%end\r\n");
+        fake::AddFile("C:\\app\\" + std::string(252, 'a'), "");
+        fake::AddFile("C:\\app\\" + std::string(253, 'a'), "");
+        ASSERT_TRUE(Run(c.commandLine, "")) << c.commandLine;
+        EXPECT_EQ(programPaths.settingsPath.view(), c.settingsPath) << c.commandLine;
+        EXPECT_EQ(settings.positionMode, c.mode) << c.commandLine;
+    }
+    SetUp();  // an empty value names the folder, which cannot be read
+    EXPECT_FALSE(Run("C:\\data /#s=", ""));
+    EXPECT_EQ(programPaths.settingsPath.view(), "C:\\app\\");
+    EXPECT_EQ(fake::errorBoxes.size(), 1u);
+}
+
+TEST_F(OptionsTest, StartPathTokens) {
+    for (const char* folder : {"C:\\data", "C:\\My Data", "C:\\one", "C:\\work\\notes", "C:\\\x95\x5C"})
+        fake::AddFolder(folder);
+    fake::AddFile("C:\\work\\memo.txt", "");
+    const std::string longFolder = "C:\\" + std::string(256, 'f');
+    fake::AddFolder(longFolder);
+    fake::AddFolder(longFolder + "g");
+    const struct { std::string commandLine, startPath; } cases[] = {
+        {"/#m=mouse /#g1=\"a | b\" \"C:\\My Data\\\" /#u", "C:\\My Data"}, {"C:\\My Data", ""},
+        {"x\"  C:\\data  \"", "C:\\data"}, {"  C:\\nothing C:\\one C:\\data", "C:\\one"}, {"memo.txt", "memo.txt"},
+        {"C:\\da\tta\r\n", "C:\\data"}, {"\"\" /#u", ""},
+        {"C:\\\x95\x5C", "C:\\\x95\x5C"},  // 表: its second byte is no backslash to drop
+        {longFolder + "\\", longFolder}, {longFolder + "g", ""},
+    };
+    for (const auto& c : cases) {
+        startPath = "stale";
+        startMode = 1;
+        FindStartPath(c.commandLine);
+        EXPECT_EQ(startMode, c.startPath.empty() ? 0 : 1) << c.commandLine;
+        if (startMode == 1) {
+            EXPECT_EQ(startPath.view(), c.startPath) << c.commandLine;
+        }
+    }
 }
 
 }  // namespace

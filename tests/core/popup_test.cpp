@@ -1,70 +1,92 @@
+// The popup menu: building, placing, tracking and the dispatch of the chosen command.
 #include "menu/popup.h"
 
-#include "popup_fixture.h"
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/state.h"
+#include "fake_os.h"
+#include "menu/dispatch.h"
+#include "menu/fixed_items.h"
+#include "menu/placement.h"
+#include "menu/tracking.h"
 
 namespace qv {
 namespace {
 
-using PopupMenuTest = PopupTest;
-const std::vector<std::string> kFlat = {"&S 設定ファイル", "&H 説明書", "-", "&0 Ver.1.06"};
+using Labels = std::vector<std::string>;
+const Labels kFlat = {"&S 設定ファイル", "&H 説明書", "-", "&0 Ver.1.06"};
 
-TEST_F(PopupMenuTest, FixedItemsFlatAndNested) {
-    os::Menu flat = os::CreatePopupMenu();
-    AppendFixedItems(flat, false);
-    EXPECT_EQ(fake::Labels(flat), kFlat);
-    EXPECT_EQ(flat->items[0].label.substr(0, 5), "&S \x90\xDD");  // cp932 bytes of 設
-    const unsigned flatIds[] = {cmdSettingsFile, cmdManual, cmdFixedSeparator, cmdVersion};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(flat->items[i].id, flatIds[i]);
+struct PopupTest : ::testing::Test {
+    os::Window window = reinterpret_cast<os::Window>(0x1000);
+    std::vector<Labels> shown;  // the root labels of each showing
 
-    os::Menu nested = os::CreatePopupMenu();
-    AppendFixedItems(nested, true);
-    ASSERT_EQ(fake::Labels(nested), (std::vector<std::string>{"-", "&0 Ver.1.06"}));
-    EXPECT_EQ(nested->items[0].id, cmdFixedSeparator);
-    os::Menu sub = nested->items[1].submenu;
-    ASSERT_NE(sub, nullptr);
-    EXPECT_EQ(fake::Labels(sub), (std::vector<std::string>{"&S 設定ファイル", "&H 説明書"}));
-    EXPECT_EQ(fake::FindItem(nested, cmdManual)->id, cmdManual);
-}
+    void SetUp() override {
+        fake::Reset();
+        shown.clear();
+        screenMetrics.screenWidth = 1279;
+        screenMetrics.maximizedHeight = 1001;
+        screenMetrics.mouseButtons = 3;
+        settings.positionMode = positionCenter;
+    }
+    // The next showing records its labels, runs what the user does, then returns command.
+    template <class Action>
+    void Choose(int command, Action action) {
+        fake::trackScripts.push_back([this, command, action](os::Menu menu) {
+            shown.push_back(fake::Labels(menu));
+            action(menu);
+            return command;
+        });
+    }
+    void Choose(int command) { Choose(command, [](os::Menu) {}); }
+    // rightButton: what the mouse hook leaves for an item chosen with the right button.
+    void ChooseWithKeys(int command, bool ctrl, bool shift, bool rightButton = false) {
+        Choose(command, [=](os::Menu) {
+            if (ctrl) fake::keysDown.insert(os::kVkControl);
+            if (shift) fake::keysDown.insert(os::kVkShift);
+            if (rightButton) menuState.alternateChoice = 1;
+        });
+    }
+    // Each file has four lines, the last one empty.
+    void SetFiles(int count, int current) {
+        for (int i = 0; i < count; ++i) {
+            fileList[i].path = "C:\\t\\f" + std::to_string(i) + ".txt";
+            fake::AddFile(fileList[i].path.c_str(), "a\nb\nc\n");
+        }
+        fileCount = count;
+        currentFile = current;
+    }
+};
 
-TEST_F(PopupMenuTest, RootContentByMenuType) {
+TEST_F(PopupTest, RootContentByMenuType) {
     // No file listed: the folder list says so; the page of a file that is not there, too.
-    const std::vector<std::string> nested = {"non file", "-", "&0 Ver.1.06"}, page = {"read error"};
-    const std::pair<int, std::vector<std::string>> cases[] = {
-        {fixedOnly, kFlat}, {folderList, nested}, {textPage, page},
-        {folderListAgain, nested}, {textPageAgain, page}, {99, kFlat}, {-1, kFlat},
-    };
+    const Labels nested = {"non file", "-", "&0 Ver.1.06"}, page = {"read error"};
+    const std::pair<int, Labels> cases[] = {{fixedOnly, kFlat},      {folderList, nested},   {textPage, page},
+                                            {folderListAgain, nested}, {textPageAgain, page}, {99, kFlat}};
     for (auto& [type, labels] : cases) {
         Choose(cmdNone);
         ShowPopupMenu(window, type);
         EXPECT_EQ(shown.back(), labels) << type;
     }
+    EXPECT_EQ(shown[0][0].substr(0, 5), "&S \x90\xDD");  // cp932 bytes of 設
 }
 
-TEST_F(PopupMenuTest, DestroySubmenusLeavesOnlyTheRoot) {
-    os::Menu root = os::CreatePopupMenu(), sub = os::CreatePopupMenu(), subsub = os::CreatePopupMenu();
-    os::AppendMenuItem(root, 0, 1, "a");
-    os::AppendMenuItem(root, 0, 2, "b");
-    os::AppendMenuItem(sub, 0, 3, "c");
-    os::SetMenuItemSubmenu(root, 2, sub);
-    os::SetMenuItemSubmenu(sub, 3, subsub);
-    DestroySubmenus(root);
-    EXPECT_EQ(fake::liveMenus, std::set<os::Menu>{root});
-}
-
-TEST_F(PopupMenuTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
+TEST_F(PopupTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
     SetFiles(3, 0);
     auto duringTracking = [this](os::Menu) {
-        EXPECT_EQ(menuState.menuOpen, 1);
-        EXPECT_EQ(menuState.alternateChoice, 0);
+        EXPECT_TRUE(menuState.menuOpen == 1 && menuState.alternateChoice == 0);
         EXPECT_EQ(fake::hooksInstalled - fake::hooksRemoved, 1);
         EXPECT_EQ(fake::foregroundCalls, int(shown.size()));
-        EXPECT_FALSE(fake::liveMenus.empty());
     };
     Choose(cmdNextOnPage, [&](os::Menu m) {
         duringTracking(m);
-        os::Menu sub = os::CreatePopupMenu();  // a submenu hung in by the builders
+        os::Menu sub = os::CreatePopupMenu();  // hung in by the builders, with one of its own
         os::AppendMenuItem(m, 0, 4242, "extra");
+        os::AppendMenuItem(sub, 0, 4243, "deeper");
         os::SetMenuItemSubmenu(m, 4242, sub);
+        os::SetMenuItemSubmenu(sub, 4243, os::CreatePopupMenu());
         fake::keysDown.insert(os::kVkShift);
     });
     Choose(cmdGrepAll, [&](os::Menu m) {
@@ -73,13 +95,128 @@ TEST_F(PopupMenuTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
     });
     Choose(cmdNone, duringTracking);
     ShowPopupMenu(window, textPage);
-    EXPECT_EQ(shown.size(), 3u);
-    EXPECT_EQ(fake::hooksInstalled, 3);
-    EXPECT_EQ(fake::hooksRemoved, 3);
-    EXPECT_EQ(fake::nullPosts, 3);
+    EXPECT_EQ(fake::hooksRemoved + fake::nullPosts, 6);
     EXPECT_EQ(menuState.menuOpen, 0);
     EXPECT_TRUE(fake::liveMenus.empty());
     EXPECT_EQ(fake::closeCalls, 0);  // closing the window is the caller's part
+}
+
+TEST_F(PopupTest, EveryPositionMode) {
+    auto active = reinterpret_cast<os::Window>(0x2000);
+    const struct { const char* what; int mode, mouseButtons; os::Rect rect; int x, y; unsigned flags; } cases[] = {
+        {"centre", positionCenter, 3, {}, 639, 500, 0x116}, {"fixed", positionFixed, 3, {}, -20, 30, 0x102},
+        {"mouse", positionMouse, 3, {}, 100, 200, 0x102},
+        {"mouse, none installed", positionMouse, 0, {}, 639, 500, 0x116},
+        {"mous2", positionMouse2, 3, {}, 100, 200, 0x112},
+        {"active", positionActive, 3, {-301, 50, 100, 151}, -101, 100, 0x116},
+        {"active, no window", positionActive, 3, {0, 0, 0, 0}, 639, 500, 0x116},
+        {"active, zero width", positionActive, 3, {10, 10, 10, 90}, 639, 500, 0x116},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        settings.positionMode = c.mode;
+        settings.fixedX = -20;
+        settings.fixedY = 30;
+        screenMetrics.mouseButtons = c.mouseButtons;
+        previousForeground = c.rect.bottom ? active : nullptr;
+        fake::windowRects[active] = c.rect;
+        ShowPopupMenu(window, fixedOnly);
+        ASSERT_EQ(fake::trackCalls.size(), 1u) << c.what;
+        const fake::TrackCall& call = fake::trackCalls[0];
+        EXPECT_EQ(std::vector<int>({call.x, call.y, int(call.flags)}), std::vector<int>({c.x, c.y, int(c.flags)})) << c.what;
+    }
+}
+
+TEST_F(PopupTest, ShownAgainWhereTheFirstMenuStoodAfterTheMouseMoved) {
+    settings.positionMode = positionMouse2;
+    SetFiles(3, 0);
+    Choose(cmdNextOnPage, [](os::Menu) { fake::cursor = os::Point{900, 40}; });  // text page again
+    ChooseWithKeys(cmdReturnOnPage, false, true);                              // folder list
+    Choose(cmdNone);
+    ShowPopupMenu(window, textPage);
+    ASSERT_EQ(fake::trackCalls.size(), 3u);
+    for (const fake::TrackCall& call : fake::trackCalls)
+        EXPECT_EQ(std::vector<int>({call.x, call.y, int(call.flags)}), std::vector<int>({100, 200, 0x112}));
+}
+
+TEST_F(PopupTest, MenuSelectAndTheFileWhoseSubmenuOpens) {
+    os::Menu list = os::CreatePopupMenu();
+    OnMenuSelect(0x80001388, list);
+    EXPECT_TRUE(menuState.lastSelectedItem == 5000 && menuState.lastSelectByMouse == 1);
+    OnMenuSelect(0x0010FFFF, list);
+    EXPECT_TRUE(menuState.lastSelectedItem == 0xFFFF && menuState.lastSelectByMouse == 0);
+
+    SetFiles(2, 0);
+    menuState.lastSelectedMenu = nullptr;
+    EXPECT_EQ(OpeningFileIndex(0), -1);  // nothing selected yet: the root popup
+    for (unsigned id : {0u + cmdFileFirst, cmdFileFirst + 1, cmdFileFirst + 2, 0u + cmdTitle})
+        os::AppendMenuItem(list, 0, id, "x");
+    OnMenuSelect(cmdTitle, list);
+    const int expected[] = {0, 1, -1, -1, -1};
+    for (int position = 0; position < 5; ++position) EXPECT_EQ(OpeningFileIndex(position), expected[position]);
+}
+
+// What the showings cannot see: the launch step's arguments.
+TEST_F(PopupTest, PlanOfCommandsThatShowNothingAgain) {
+    const struct { unsigned command; bool ctrl, alternate; Step step; int argument; } cases[] = {
+        {cmdVersion, false, false, Step::nothing, 0},  {cmdLauncherFirst + 19, true, false, Step::chooseLauncher, 19},
+        {cmdTitle, false, true, Step::applyToMarked, 0}, {cmdLineFirst + 4, true, false, Step::applyToItem, 4},
+        {cmdLineFirst + 4, false, true, Step::applyToItem, 4}, {cmdLineFirst + 5, false, false, Step::nothing, 0},
+    };
+    menuItems.itemCount = 5;
+    for (const auto& c : cases) {
+        menuState.alternateChoice = c.alternate;
+        CommandPlan plan = PlanCommand(c.command, c.ctrl);
+        EXPECT_TRUE(plan.step == c.step && plan.argument == c.argument) << c.command << " " << c.ctrl << c.alternate;
+    }
+}
+
+// What each choice shows next: the page of another file, the folder list, the same page again or nothing.
+TEST_F(PopupTest, ChoicesThatShowAMenuAgain) {
+    const struct { unsigned command; bool ctrl, shift, right; int current, expected, showings, selected1, count; } cases[] = {
+        {cmdNextOnPage, 0, 0, 0, 1, 2, 2, 1, 1},      {cmdNextOnPage, 0, 0, 0, 3, 0, 2, 1, 1},
+        {cmdNextInSubmenu, 1, 0, 0, 0, 3, 2, 1, 1},   {cmdNextOnPage, 0, 1, 0, 1, -1, 2, 1, 1},  // -1: folder list
+        {cmdReturnOnPage, 0, 0, 0, 2, 1, 2, 1, 1},    {cmdReturnOnPage, 0, 0, 0, 0, 3, 2, 1, 1},
+        {cmdReturnInSubmenu, 1, 1, 0, 2, 0, 2, 1, 1}, {cmdReturnOnPage, 0, 1, 0, 2, -1, 2, 1, 1},
+        {cmdLineFirst + 2, 1, 1, 0, 1, 1, 2, 1, 1},   {cmdLineFirst + 2, 1, 0, 1, 1, 1, 2, 1, 1},
+        {cmdLineFirst + 2, 1, 0, 0, 1, 1, 1, 1, 1},   {cmdLineFirst + 2, 0, 1, 0, 1, 1, 1, 1, 1},
+        {cmdGrepAll, 0, 0, 0, 1, 1, 2, 0, 0},
+        {cmdGrepAll, 1, 0, 0, 1, 1, 2, 1, 1},  // with Ctrl the sets toggled in the open menu stay
+        {cmdGrepSetFirst + 3, 0, 0, 0, 1, 1, 2, 0, 1},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        SetFiles(4, c.current);
+        KeywordSets& sets = settings.keywordSets;
+        sets.selected[1] = sets.selectedCount = sets.filterActive = 1;
+        ChooseWithKeys(c.command, c.ctrl, c.shift, c.right);
+        Choose(cmdNone);
+        ShowPopupMenu(window, textPage);
+        SCOPED_TRACE(testing::Message() << c.command << " " << c.ctrl << c.shift << c.right << " from " << c.current);
+        ASSERT_EQ(int(shown.size()), c.showings);
+        EXPECT_EQ(c.showings == 2 && shown[1].back() == "&0 Ver.1.06", c.expected < 0);
+        EXPECT_EQ(currentFile, c.expected < 0 ? c.current : c.expected);
+        EXPECT_EQ(std::vector<int>({sets.selected[1], sets.selectedCount, sets.filterActive}),
+                  std::vector<int>({c.selected1, c.count, c.count}));
+    }
+}
+
+TEST_F(PopupTest, SettingsFileAndManualOpenWithTheEditorQuoted) {
+    const struct { unsigned command; const char *editor, *file, *parameters; } cases[] = {
+        {cmdSettingsFile, "C:\\ed\\ed.exe", "C:\\ed\\ed.exe", "\"C:\\My Tools\\Qivora.ini\""},
+        {cmdManual, "C:\\ed\\missing.exe", "C:\\Doc\\Qivora.txt", ""},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        fake::AddFile("C:\\ed\\ed.exe", "");
+        programPaths.settingsPath = "C:\\My Tools\\Qivora.ini";
+        programPaths.manualPath = "C:\\Doc\\Qivora.txt";
+        settings.editorPath = c.editor;
+        Choose(c.command);
+        ShowPopupMenu(window, fixedOnly);
+        ASSERT_EQ(fake::launches.size(), 1u) << c.editor;
+        EXPECT_EQ(fake::launches[0].file + "|" + fake::launches[0].parameters, std::string(c.file) + "|" + c.parameters);
+    }
 }
 
 }  // namespace

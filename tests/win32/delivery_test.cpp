@@ -50,19 +50,6 @@ TEST_F(ClipboardTest, PrefixOnWithAnEmptyClipboardChangesNothing) {
     EXPECT_FALSE(os::ClipboardHasText());
 }
 
-TEST_F(ClipboardTest, ItemsJoinedByLineEndsAfterTheKeptText) {
-    const char* lines[] = {"a", "b", "c"};
-    for (int n = 0; n < 3; ++n) qv::menuItems.items[n].fullText = lines[n];
-    qv::menuItems.itemCount = 3;
-    qv::menuItems.items[1].marked = 1;
-    qv::menuItems.markedCount = 1;
-    EXPECT_EQ(qv::CopyItemsToClipboard(qv::allItems, 0), 1);
-    EXPECT_EQ(ClipboardText(), "a\r\nb\r\nc");
-    qv::clipboardPrefix = 1;
-    EXPECT_EQ(qv::CopyItemsToClipboard(qv::markedItems, 0), 1);
-    EXPECT_EQ(ClipboardText(), "a\r\nb\r\nc\r\nb");
-}
-
 std::string WaitForLog(const std::string& path) {
     for (int i = 0; i < 100; ++i) {
         HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

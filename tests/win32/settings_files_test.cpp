@@ -25,15 +25,6 @@ TEST(SettingsFiles, ACopyUnderAnotherNameReadsItsOwnSettingsButKeepsTheManual) {
     EXPECT_EQ(qv::settings.includeSubfolders, 1);
 }
 
-TEST(SettingsFiles, FallsBackToQivoraIni) {
-    TempFolder folder;
-    folder.Write("Qivora.ini", "[system]\r\n@sub\r\n");
-    StartAs(folder, "memo.exe");
-    ASSERT_TRUE(qv::LoadSettings(nullptr));
-    EXPECT_EQ(qv::programPaths.settingsPath.view(), folder / "Qivora.ini");
-    EXPECT_EQ(qv::settings.includeSubfolders, 1);
-}
-
 TEST(SettingsFiles, WithoutAnyOneEmptyFileIsCreatedAndNothingElse) {
     TempFolder folder;
     StartAs(folder, "memo.exe");

@@ -1,0 +1,212 @@
+// The sample settings and the manual shipped beside Qivora.exe, read from the
+// source tree and checked against the program.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "common/program_paths.h"
+#include "common/state.h"
+#include "common/text.h"
+#include "fake_os.h"
+#include "line_items.h"
+#include "menu/launch.h"
+#include "output/macros.h"
+#include "settings/load_settings.h"
+
+#ifndef QIVORA_SOURCE_DIR
+#error "QIVORA_SOURCE_DIR must name the source tree (tests/CMakeLists.txt sets it)"
+#endif
+
+namespace qv {
+namespace {
+
+std::string ReadShippedFile(const char* relative) {
+    std::string content;
+    std::FILE* file = std::fopen((std::string(QIVORA_SOURCE_DIR) + "/" + relative).c_str(), "rb");
+    if (!file) return content;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) content.append(buffer, got);
+    std::fclose(file);
+    return content;
+}
+
+// Offset of the first byte that is not cp932 text with CR LF line ends, or npos.
+size_t FirstFaultInWindowsText(std::string_view text) {
+    auto lead = [](unsigned char c) {
+        return (c >= 0x81 && c <= 0x84) || (c >= 0x87 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEA) || c == 0xED ||
+               c == 0xEE || (c >= 0xFA && c <= 0xFC);
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = text[i], next = i + 1 < text.size() ? text[i + 1] : 0;
+        if (c == '\r' && next == '\n') ++i;
+        else if (lead(c) && next >= 0x40 && next <= 0xFC && next != 0x7F) ++i;
+        else if (!((c >= 0x20 && c < 0x7F) || c == '\t' || (c >= 0xA1 && c <= 0xDF))) return i;
+    }
+    return std::string_view::npos;
+}
+
+std::vector<std::string> LauncherTable() {
+    std::vector<std::string> entries;
+    for (int i = 0; i < launcherCount; ++i)
+        entries.push_back(std::string(launchers[i].target.view()) + "|" + std::string(launchers[i].label.view()) + "|" +
+                          std::string(launchers[i].parameters.view()));
+    return entries;
+}
+
+// Applies launcher n to lines "a b" (line 10) and "c" (line 11) of C:\notes\memo.txt, the second chosen.
+void Apply(int n, bool markBoth) {
+    fake::launches.clear();
+    fake::clipboard = "before";
+    testing_items::SetCurrentFile("C:\\notes\\memo.txt");
+    testing_items::SetLines({"a b", "c"});
+    if (markBoth) testing_items::Mark({0, 1});
+    currentLauncher = n;
+    ApplyCurrentLauncher(lineSourceItem, 1, false);
+}
+
+constexpr const char* kSakura = "C:\\Program Files (x86)\\sakura\\sakura.exe";
+constexpr const char* kNotepad = "C:\\Windows\\System32\\notepad.exe";
+constexpr const char* kExplorer = "C:\\Windows\\explorer.exe";
+
+class SampleSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        content_ = ReadShippedFile("examples/Qivora.ini");
+        ASSERT_FALSE(content_.empty()) << QIVORA_SOURCE_DIR;
+        fake::Reset();
+        InitProgramPaths("C:\\app\\Qivora.exe", "");
+        fake::AddFile("C:\\app\\Qivora.ini", content_);
+        fake::AddFile(kNotepad, "MZ");
+        fake::AddFile(kExplorer, "MZ");
+    }
+    std::string content_;
+};
+
+// The missing editor's parameter line must not reach another entry; the
+// commented alternative stays a comment even when it would resolve.
+TEST_F(SampleSettings, LoadsWithAndWithoutTheEditor) {
+    fake::AddFile("C:\\Program Files\\Notepad++\\notepad++.exe", "MZ");
+    ASSERT_TRUE(LoadSettings(nullptr));
+    const std::vector<std::string> without = LauncherTable();
+    EXPECT_EQ(without.size(), 7u);
+    for (const std::string& entry : without) EXPECT_EQ(entry.find("-Y="), std::string::npos) << entry;
+    EXPECT_EQ(settings.editorPath.view(), kNotepad);
+    fake::AddFile(kSakura, "MZ");
+    ASSERT_TRUE(LoadSettings(nullptr));
+    std::vector<std::string> with = LauncherTable();
+    ASSERT_EQ(with.size(), 8u);
+    EXPECT_EQ(with[0], std::string(kSakura) + "|&E サクラエディタでその行を開く|-Y=%$J \"%P\"");
+    EXPECT_EQ(std::vector<std::string>(with.begin() + 1, with.end()), without);
+}
+
+TEST_F(SampleSettings, EntriesDoWhatTheirLabelsSay) {
+    fake::AddFile(kSakura, "MZ");
+    fake::AddFile("C:\\notes\\memo.txt", "a b\nc\nd");
+    ASSERT_TRUE(LoadSettings(nullptr));
+    const struct { int launcher; bool markBoth; const char *file, *parameters, *clipboard; } cases[] = {
+        {0, false, kSakura, "-Y=11 \"C:\\notes\\memo.txt\"", "before"},
+        {1, false, "C:\\notes\\memo.txt", "", "before"},
+        {3, false, kNotepad, "\"C:\\notes\\memo.txt\"", "a b\r\nc"},
+        {4, false, kExplorer, "/select,\"C:\\notes\\memo.txt\"", "before"},
+        {6, false, nullptr, nullptr, "a b\r\nc\r\nd"},  // the whole file, not only the page
+        {7, true, nullptr, nullptr, "\"a b\" \"c\""},
+        {7, false, nullptr, nullptr, "a b\r\nc"},  // no mark: the page's lines, as "@clip" does
+    };
+    for (const auto& c : cases) {
+        Apply(c.launcher, c.markBoth);
+        ASSERT_EQ(fake::launches.size(), c.file ? 1u : 0u) << c.launcher;
+        if (c.file) {
+            EXPECT_EQ(fake::launches[0].file + " " + fake::launches[0].parameters, std::string(c.file) + " " + c.parameters);
+        }
+        EXPECT_EQ(fake::clipboard.value_or("(none)"), c.clipboard) << c.launcher;
+    }
+}
+
+// Both are opened with a Windows user's editor. A section starts at the first
+// mention of its header, a comment included.
+TEST(ShippedFiles, AreCp932WithCrLfAndSectionsStartWhereTheyShould) {
+    const std::string sample = ReadShippedFile("examples/Qivora.ini"), manual = ReadShippedFile("docs/Qivora.txt");
+    EXPECT_EQ(FirstFaultInWindowsText(sample), std::string_view::npos);
+    EXPECT_EQ(FirstFaultInWindowsText(manual), std::string_view::npos);
+    EXPECT_EQ(manual.rfind("Qivora 1.06 説明書\r\n", 0), 0u);
+    for (std::string header : {"[system]", "[exec]"}) {
+        const size_t at = FindI(sample, header);
+        ASSERT_NE(at, std::string::npos) << header;
+        EXPECT_EQ(("\r\n" + sample).substr(at, header.size() + 4), "\r\n" + header + "\r\n") << header;
+    }
+}
+
+class Manual : public ::testing::Test {
+protected:
+    void SetUp() override {
+        manual_ = ReadShippedFile("docs/Qivora.txt");
+        ASSERT_FALSE(manual_.empty()) << QIVORA_SOURCE_DIR;
+        fake::Reset();
+        InitProgramPaths("C:\\app\\Qivora.exe", "");
+    }
+    bool Mentions(std::string_view text) const { return manual_.find(text) != std::string::npos; }
+    // The lines after the first line that starts with `after`, up to the first
+    // blank line, without their first `indent` characters.
+    std::vector<std::string> Block(std::string_view after, size_t indent) const {
+        std::vector<std::string> lines;
+        size_t at = manual_.find(after);
+        if (at == std::string::npos) return lines;
+        at = manual_.find("\r\n", at + after.size()) + 2;
+        for (size_t end; (end = manual_.find("\r\n", at)) != std::string::npos && end != at; at = end + 2)
+            lines.push_back(manual_.substr(at + indent, end - at - indent));
+        return lines;
+    }
+    std::string manual_;
+};
+
+// The macro table: each value column is what the expansion gives.
+TEST_F(Manual, MacroTableMatchesTheExpansion) {
+    ASSERT_TRUE(Mentions("C:\\work\\notes\\memo.txt、行番号が 12 のとき"));
+    for (const char* macro : {"%P", "%D", "%-D", "%F", "%N", "%E", "%A", "%B", "%$J"}) {
+        const size_t row = manual_.find("\r\n  " + std::string(macro) + " ");
+        ASSERT_NE(row, std::string::npos) << macro;
+        const size_t end = manual_.find("\r\n", row + 2), lastBlank = manual_.rfind(' ', end);
+        EXPECT_EQ(ExpandMacros(macro, "C:\\work\\notes\\memo.txt", 12), manual_.substr(lastBlank + 1, end - lastBlank - 1))
+            << macro;
+    }
+}
+
+// The marked-lines examples: what the program runs for each template.
+TEST_F(Manual, MarkedLineExamplesMatchTheProgram) {
+    const std::vector<std::string> rows = Block("印を付けた行が a b と c のとき:", 4);
+    ASSERT_EQ(rows.size(), 3u);
+    fake::AddFile("C:\\tools\\view.exe", "MZ");
+    for (const std::string& row : rows) {
+        const size_t gap = row.find("  ");
+        ASSERT_TRUE(row[0] == '>' && gap != std::string::npos) << row;
+        testing_items::SetLauncher(0, "C:\\tools\\view.exe", row.substr(1, gap - 1).c_str());
+        Apply(0, true);
+        ASSERT_EQ(fake::launches.size(), 1u) << row;
+        EXPECT_EQ(fake::launches[0].parameters, row.substr(row.find_first_not_of(' ', gap))) << row;
+    }
+}
+
+// The [exec] example loads into the entries it describes.
+TEST_F(Manual, ExecExampleLoadsAsDescribed) {
+    std::string ini = "[exec]\r\n";
+    int entries = 0;
+    for (const std::string& line : Block("例:\r\n  [exec]", 2)) {
+        ini += line + "\r\n";
+        entries += line[0] != '>' && line != "%end";
+    }
+    fake::AddFile("C:\\app\\Qivora.ini", ini);
+    fake::AddFile(kNotepad, "MZ");
+    fake::AddFile("C:\\work\\sakura.exe", "MZ");  // found in the working folder
+    ASSERT_TRUE(LoadSettings(nullptr));
+    ASSERT_TRUE(entries > 0 && launcherCount == entries);
+    for (int i = 0; i < launcherCount; ++i) EXPECT_TRUE(Mentions(launchers[i].label.view())) << i;
+    EXPECT_EQ(launchers[0].target.view(), "C:\\work\\sakura.exe");
+    const std::string sakura = ExpandMacros(launchers[0].parameters.view(), "C:\\notes\\memo.txt", 12);
+    EXPECT_TRUE(Mentions("sakura.exe " + sakura)) << sakura;
+    EXPECT_EQ(launchers[launcherCount - 1].parameters.view(), "\"%M\"");
+}
+
+}  // namespace
+}  // namespace qv
