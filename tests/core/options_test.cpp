@@ -184,6 +184,7 @@ TEST_F(OptionsTest, SearchPathFromValueFolderOrFile) {
     fake::AddFile("C:\\cfg\\paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n");
     fake::AddFile("C:\\cfg\\list.txt", "C:\\x;\r\n\tC:\\y\r\n");
     fake::AddFile("C:\\cfg\\empty.txt", "");
+    fake::AddFile("C:\\cfg\\nul.txt", std::string("\0C:\\a", 5));  // the NUL ends the list
     struct Case {
         const char* value;
         const char* searchPath;
@@ -194,6 +195,7 @@ TEST_F(OptionsTest, SearchPathFromValueFolderOrFile) {
         {"C:\\cfg\\paths.bat", "C:\\a;C:\\b", 1},
         {"C:\\cfg\\list.txt", "C:\\x;C:\\y", 1},
         {"C:\\cfg\\empty.txt", "", 0},
+        {"C:\\cfg\\nul.txt", "", 0},
     };
     for (const Case& c : cases) {
         settings.searchPath = "old";

@@ -25,6 +25,14 @@ TEST(Cp932Text, NeverMatchesInsideADoubleByteCharacter) {
     EXPECT_TRUE(ContainsI("x\x95\x5Cy", "\x95\x5C"));
 }
 
+TEST(Cp932Text, SecondBytesThatLookLikeLettersAreNotFolded) {
+    // ア is 0x83 0x41 ("A" as its second byte), ッ is 0x83 0x61 ("a").
+    EXPECT_EQ(FindI("\x83\x61", "\x83\x41"), std::string_view::npos);
+    EXPECT_FALSE(StartsWithI("\x83\x41x", "\x83\x61"));
+    EXPECT_FALSE(EqualsI("\x83\x41", "\x83\x61"));
+    EXPECT_EQ(FindI("x\x83\x41" "A", "\x83\x41" "a"), 1u);
+}
+
 TEST(Cp932Text, StartsWithAndEquals) {
     EXPECT_TRUE(StartsWithI("%END of it", "%end"));
     EXPECT_FALSE(StartsWithI("%en", "%end"));
