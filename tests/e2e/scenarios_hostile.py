@@ -47,7 +47,7 @@ def run_and_check(box, arguments, keys, clipboard=KEPT.encode(), before=None):
 
 def test_a_binary_file_as_a_text_page():
     box = hostile_box("hostile_binary")
-    data = b"MZ" + bytes(random.Random(1).randrange(256) for _ in range(200000)).replace(b"\n", b"\0")
+    data = b"MZ\0" + random.Random(1).randbytes(200000).replace(b"\n", b"\0")
     box.file("program.txt", data)
     run_and_check(box, box.win("program.txt"), ["Escape"])
     # The first line goes up to the first line feed; the clipboard text ends at its first NUL.

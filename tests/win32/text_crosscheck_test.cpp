@@ -3,6 +3,7 @@
 // the inputs are left out below with the reason.
 #include <windows.h>
 #include <shlwapi.h>
+#undef StrToInt  // shlwapi's macro would rename the program's own function
 
 #include <gtest/gtest.h>
 
