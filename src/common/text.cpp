@@ -8,9 +8,16 @@ namespace qv {
 namespace {
 unsigned char Lower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; }
 
+// Reads a's characters: the second byte of a double-byte character is no
+// letter, so it must match exactly ("\x82\x60" is not "\x82\x80" + 0x20).
 bool SameI(std::string_view a, std::string_view b, size_t n) {
-    for (size_t i = 0; i < n; ++i)
+    for (size_t i = 0; i < n; ++i) {
         if (Lower(a[i]) != Lower(b[i])) return false;
+        if (IsLeadByte(a[i]) && i + 1 < n) {
+            ++i;
+            if (a[i] != b[i]) return false;
+        }
+    }
     return true;
 }
 }  // namespace

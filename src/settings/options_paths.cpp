@@ -20,7 +20,8 @@ void CopySearchPath(std::string_view text, std::string_view drop) {
         if (drop.find(c) == std::string_view::npos) copied.push_back(c);
     }
     settings.searchPath = copied;
-    settings.searchPathSet = copied.empty() ? 0 : 1;
+    // A NUL byte ends the stored text: what is left may be nothing.
+    settings.searchPathSet = settings.searchPath.empty() ? 0 : 1;
 }
 
 }  // namespace
@@ -34,7 +35,7 @@ void ApplySearchPathOption(std::string_view value) {
         return;
     }
     settings.searchPath = value;
-    settings.searchPathSet = 1;
+    settings.searchPathSet = settings.searchPath.empty() ? 0 : 1;
 }
 
 // The list is what follows the first "path=" up to the line end (so a batch

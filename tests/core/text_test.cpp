@@ -27,6 +27,14 @@ TEST(Cp932Text, SearchCompareNumbersAndBoundedCopy) {
     EXPECT_EQ(three.view(), "abc");
 }
 
+TEST(Cp932Text, SecondBytesThatLookLikeLettersAreNotFolded) {
+    // ア is 0x83 0x41 ("A" as its second byte), ッ is 0x83 0x61 ("a").
+    EXPECT_EQ(FindI("\x83\x61", "\x83\x41"), npos);
+    EXPECT_FALSE(StartsWithI("\x83\x41x", "\x83\x61"));
+    EXPECT_FALSE(EqualsI("\x83\x41", "\x83\x61"));
+    EXPECT_EQ(FindI("x\x83\x41" "A", "\x83\x41" "a"), 1u);
+}
+
 TEST(PathSplit, Parts) {
     const std::string longPath = "C:\\" + std::string(300, 'a') + ".txt";  // only 260 bytes count
     const std::pair<std::string, std::string> cases[] = {

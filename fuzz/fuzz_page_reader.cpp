@@ -1,0 +1,144 @@
+// SplitLine and the page reader on any data: a page read in chunks of any size
+// equals the page read from the whole file, a line handed to the scanner in
+// pieces of any size equals the line read whole, and no line overruns its limit.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/file_block.h"
+#include "fuzz_check.h"
+#include "fuzz_machine.h"
+#include "lines/filters.h"
+#include "lines/menu_line.h"
+#include "lines/page_reader.h"
+#include "settings/split_line.h"
+
+namespace {
+
+const char kPath[] = "C:\\d\\page.txt";
+
+struct Row {
+    int lineNumber;
+    std::string text, fullText;
+    bool operator==(const Row& o) const {
+        return lineNumber == o.lineNumber && text == o.text && fullText == o.fullText;
+    }
+};
+struct Page {
+    qv::PageRead result;
+    int linesScanned;
+    std::vector<Row> rows;
+    bool operator==(const Page& o) const {
+        return result == o.result && linesScanned == o.linesScanned && rows == o.rows;
+    }
+};
+
+Page ReadWhole(std::string_view data, const qv::ViewStyle& style) {
+    if (data.empty()) return {qv::PageRead::empty, 0, {}};
+    Page page{qv::PageRead::ok, 0, {}};
+    const int limit = std::min(std::max(style.pageSize, 1), qv::kMaxMenuItems);
+    for (size_t offset = 0;;) {
+        qv::LineText shown, full;
+        const size_t consumed = qv::ReadMenuLine(data, offset, style.tabWidth, &shown, &full);
+        FUZZ_CHECK(consumed >= 1);
+        if (page.linesScanned >= style.firstLine && qv::LineMatchesFilter(full.view())) {
+            qv::FixedText<520> text;
+            qv::MakeItemText(shown.view(), style.itemWidth, &text);
+            page.rows.push_back({page.linesScanned + 1, std::string(text.view()), std::string(full.view())});
+        }
+        ++page.linesScanned;
+        if (page.linesScanned >= qv::kMaxLinesScanned || int(page.rows.size()) >= limit) break;
+        if (offset + consumed > data.size()) break;
+        offset += consumed;
+    }
+    return page;
+}
+
+Page ReadChunked(const qv::ViewStyle& style) {
+    qv::activeStyle.tabWidth = style.tabWidth;
+    Page page{qv::ReadPage(kPath, style), 0, {}};
+    page.linesScanned = qv::menuItems.linesScanned;
+    FUZZ_CHECK(qv::menuItems.itemCount >= 0 && qv::menuItems.itemCount <= qv::kMaxMenuItems);
+    FUZZ_CHECK(qv::menuItems.markedCount == 0);
+    for (int k = 0; k < qv::menuItems.itemCount; ++k) {
+        const qv::MenuItem& item = qv::menuItems.items[k];
+        fuzz::CheckText(item.text);
+        fuzz::CheckText(item.fullText);
+        page.rows.push_back({item.lineNumber, std::string(item.text.view()), std::string(item.fullText.view())});
+    }
+    return page;
+}
+
+// The first line of data fed to the scanner in the given piece sizes.
+void CheckPiecewiseLine(std::string_view data, int tabWidth, FuzzedDataProvider* input) {
+    qv::LineText wholeShown, wholeFull;
+    qv::ReadMenuLine(data, 0, tabWidth, &wholeShown, &wholeFull);
+    qv::LineScanner scanner;
+    qv::StartLine(&scanner, tabWidth);
+    size_t position = 0;
+    bool ended = false;
+    while (!ended && position < data.size()) {
+        const size_t piece = input->ConsumeIntegralInRange<size_t>(1, 64);
+        const std::string_view bytes = data.substr(position, piece);
+        const size_t taken = qv::ScanLine(&scanner, bytes, &ended);
+        FUZZ_CHECK(taken >= 1 && taken <= bytes.size());
+        FUZZ_CHECK(ended || taken == bytes.size());
+        position += taken;
+    }
+    qv::LineText shown, full;
+    qv::FinishLine(&scanner, &shown, &full);
+    FUZZ_CHECK(shown.view() == wholeShown.view());
+    FUZZ_CHECK(full.view() == wholeFull.view());
+}
+
+void CheckSplitLine(std::string_view data, bool longLines) {
+    const size_t limit = longLines ? qv::kLongLineLimit : qv::kShortLineLimit;
+    std::string line;
+    for (size_t start = 0; start <= data.size();) {
+        const size_t consumed = qv::SplitLine(data, start, longLines, &line);
+        FUZZ_CHECK(consumed >= 1);
+        FUZZ_CHECK(line.size() <= limit);
+        FUZZ_CHECK(line.find_first_of("\r\n\t") == std::string::npos);
+        start += consumed;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    fuzz::ResetMachine();
+    qv::ViewStyle style;
+    style.tabWidth = input.ConsumeIntegralInRange(-2, 40);
+    style.itemWidth = input.ConsumeIntegralInRange(-2, 1100);
+    style.firstLine = input.ConsumeIntegralInRange(-2, 50);
+    style.pageSize = input.ConsumeIntegralInRange(-2, 1100);
+    qv::KeywordSets& sets = qv::settings.keywordSets;
+    if (input.ConsumeBool()) {
+        sets.words[0][0] = input.ConsumeRandomLengthString(8);
+        sets.words[0][1] = input.ConsumeRandomLengthString(8);
+        sets.wordCount[0] = 2;
+        sets.selected[0] = 1;
+        sets.selectedCount = sets.filterActive = 1;
+    }
+    qv::pageChunks.first = input.ConsumeIntegralInRange<size_t>(0, 300);
+    qv::pageChunks.largest = input.ConsumeIntegralInRange<size_t>(0, 5000);
+    const uint64_t pieceSeed = input.ConsumeIntegral<uint64_t>();
+    const std::string content = input.ConsumeRemainingBytesAsString();
+    fake::AddFile(kPath, content);
+
+    const Page whole = ReadWhole(content, style);
+    FUZZ_CHECK(ReadChunked(style) == whole);
+    qv::pageChunks = qv::PageChunks();
+    FUZZ_CHECK(ReadChunked(style) == whole);
+
+    CheckSplitLine(content, false);
+    CheckSplitLine(content, true);
+    const uint8_t* seed = reinterpret_cast<const uint8_t*>(&pieceSeed);
+    FuzzedDataProvider pieces(seed, sizeof pieceSeed);
+    CheckPiecewiseLine(content, style.tabWidth, &pieces);
+    return 0;
+}
