@@ -29,7 +29,11 @@ size_t PlainFindI(std::string_view text, std::string_view needle) {
     if (needle.size() > text.size()) return std::string_view::npos;
     for (size_t i = 0; i <= text.size() - needle.size();) {
         size_t k = 0;
-        while (k < needle.size() && lower(text[i + k]) == lower(needle[k])) ++k;
+        for (bool second = false; k < needle.size(); ++k) {  // a second byte is matched exactly
+            const unsigned char t = text[i + k], n = needle[k];
+            if (second ? t != n : lower(t) != lower(n)) break;
+            second = !second && IsLeadByte(t);
+        }
         if (k == needle.size()) return i;
         i += IsLeadByte(text[i]) ? 2 : 1;
     }
