@@ -57,15 +57,4 @@ qv_wine() { env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "$@"; }
 qv_stop_wine() { wineserver -k >/dev/null 2>&1 || true; }
 
 # clang's libFuzzer and sanitizer runtimes, for tools/fuzz and the fuzz smoke run of tools/test.
-qv_install_fuzz_tools() {
-    local package missing=()
-    for package in clang libclang-rt-14-dev; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update -qq >/dev/null
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-}
+qv_install_fuzz_tools() { qv_install_missing clang libclang-rt-14-dev; }
