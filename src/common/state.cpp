@@ -57,6 +57,11 @@ void Reinit(T (&array)[N]) {
 }
 }  // namespace
 
+const char* CurrentFilePath() {
+    if (currentFile < 0 || currentFile >= kMaxFiles) return "";
+    return fileList[currentFile].path.c_str();
+}
+
 void ResetProcessState() {
     Reinit(programPaths);
     Reinit(screenMetrics);

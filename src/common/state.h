@@ -149,6 +149,9 @@ extern int listMode;     // left by the last macro expansion: 0 none, 1 "%M" quo
 extern int copyRequest;  // left by the last macro expansion: 0 none, 1 %C, 2 %X
 extern int clipboardPrefix;
 
+// The path of fileList[currentFile]; empty when currentFile is outside the table.
+const char* CurrentFilePath();
+
 // Puts every record back to its state at program start (for tests).
 void ResetProcessState();
 

@@ -23,11 +23,6 @@ void TakeActiveStyle(const ViewStyle& style) {
     activeStyle.tabWidth = style.tabWidth;
 }
 
-const char* CurrentPath() {
-    if (currentFile < 0 || currentFile >= kMaxFiles) return "";
-    return fileList[currentFile].path.c_str();
-}
-
 void AppendHeading(os::Menu menu, const char* path) {
     PathParts parts = SplitPath(path);
     std::string label = "&@ " + parts.name + parts.extension;
@@ -66,7 +61,7 @@ void AppendLauncherSubmenu(os::Menu menu) {
 
 bool AppendLineItems(os::Menu menu, const ViewStyle& style, bool heading) {
     TakeActiveStyle(style);
-    const char* path = CurrentPath();
+    const char* path = CurrentFilePath();
     PageRead read = ReadPage(path, style);
     if (read == PageRead::failed) {
         os::AppendMenuItem(menu, os::kMfString, cmdMessage, "read error");

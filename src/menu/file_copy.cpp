@@ -13,19 +13,6 @@ namespace qv {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-
-// The clipboard's text and a line end, when the prefix is on; false when the
-// prefix is on but there is no text to keep.
-bool StartWithKeptText(TextBlock* result) {
-    if (!clipboardPrefix) return true;
-    std::string kept;
-    if (!os::ClipboardHasText() || !os::ClipboardGetText(&kept) || kept.empty()) return false;
-    result->Append(kept);
-    result->Append(kLineEnd);
-    return true;
-}
-
 void AppendPassingLines(std::string_view data, TextBlock* result) {
     std::string line;
     for (size_t offset = 0;;) {
@@ -42,9 +29,8 @@ void AppendPassingLines(std::string_view data, TextBlock* result) {
 }  // namespace
 
 int CopyFilteredFileToClipboard(int beep) {
-    if (currentFile < 0 || currentFile >= kMaxFiles) return 0;
     FileBlock file;
-    if (ReadWholeFile(fileList[currentFile].path.c_str(), os::OpenMode::existing, &file) != ReadResult::ok)
+    if (ReadWholeFile(CurrentFilePath(), os::OpenMode::existing, &file) != ReadResult::ok)
         return 0;
     TextBlock result;
     if (!StartWithKeptText(&result)) return 0;

@@ -22,7 +22,7 @@ int HighlightedLine() {
     const unsigned id = menuState.lastSelectedItem;
     if (!InRange(id, cmdLineFirst, cmdLineLast)) return -1;
     const int k = static_cast<int>(id - cmdLineFirst);
-    return k < menuItems.itemCount && k < kMaxMenuItems ? k : -1;
+    return k < menuItems.itemCount ? k : -1;
 }
 
 int HighlightedKeywordSet() {
@@ -36,11 +36,6 @@ int HighlightedLauncher() {
 }
 
 bool IsClipLauncher(int n) { return n >= 0 && ContainsI(launchers[n].target.view(), "@clip"); }
-
-std::string_view CurrentFilePath() {
-    if (currentFile < 0 || currentFile >= kMaxFiles) return {};
-    return fileList[currentFile].path.view();
-}
 
 void RefreshLineItem(int k) {
     if (!Highlighted()) return;
@@ -153,7 +148,7 @@ bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData) {
 }
 
 void ToggleItemMark(int item) {
-    if (item < 0 || item >= menuItems.itemCount || item >= kMaxMenuItems) return;
+    if (item < 0 || item >= menuItems.itemCount) return;
     MenuItem& line = menuItems.items[item];
     line.marked = line.marked == 1 ? 0 : 1;
     menuItems.markedCount += line.marked == 1 ? 1 : -1;
@@ -161,7 +156,7 @@ void ToggleItemMark(int item) {
 }
 
 void SetItemMark(int item, int marked) {
-    if (item < 0 || item >= menuItems.itemCount || item >= kMaxMenuItems) return;
+    if (item < 0 || item >= menuItems.itemCount) return;
     MenuItem& line = menuItems.items[item];
     marked = marked ? 1 : 0;
     if (line.marked != marked) {

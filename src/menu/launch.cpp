@@ -14,17 +14,10 @@ namespace qv {
 
 namespace {
 
-std::string_view CurrentFilePath() {
-    if (currentFile < 0 || currentFile >= kMaxFiles) return {};
-    return fileList[currentFile].path.view();
-}
-
-int ItemCount() { return menuItems.itemCount < kMaxMenuItems ? menuItems.itemCount : kMaxMenuItems; }
-
 // The line of the lowest marked item, or 1 when none is marked.
 int FirstMarkedLine() {
     if (menuItems.markedCount <= 0) return 1;
-    for (int k = 0; k < ItemCount(); ++k)
+    for (int k = 0; k < menuItems.itemCount; ++k)
         if (menuItems.items[k].marked == 1) return menuItems.items[k].lineNumber;
     return 1;
 }
@@ -87,7 +80,7 @@ void ApplyCurrentLauncher(LineSource source, int item, bool ctrlHeld) {
     }
     int lineNumber = 1;
     if (source == lineSourceItem) {
-        if (item < 0 || item >= ItemCount()) return;
+        if (item < 0 || item >= menuItems.itemCount) return;
         lineNumber = menuItems.items[item].lineNumber;
     } else {
         lineNumber = FirstMarkedLine();

@@ -8,19 +8,14 @@
 
 namespace qv {
 
-namespace {
-
-constexpr std::string_view kLineEnd = "\r\n";
-
-// The clipboard's text to keep in front of a new one; false when there is
-// none worth keeping (no CF_TEXT, cannot be read, empty).
-bool TakeKeptText(std::string* kept) {
-    if (!os::ClipboardHasText()) return false;
-    if (!os::ClipboardGetText(kept)) return false;
-    return !kept->empty();
+bool StartWithKeptText(TextBlock* result) {
+    if (!clipboardPrefix) return true;
+    std::string kept;
+    if (!os::ClipboardHasText() || !os::ClipboardGetText(&kept) || kept.empty()) return false;
+    result->Append(kept);
+    result->Append(kLineEnd);
+    return true;
 }
-
-}  // namespace
 
 int SetClipboardText(std::string_view text, int beep) {
     if (!os::ClipboardSetText(text)) return 0;
@@ -30,11 +25,8 @@ int SetClipboardText(std::string_view text, int beep) {
 
 int AppendClipboardText(std::string_view text, int beep) {
     if (!clipboardPrefix) return SetClipboardText(text, beep);
-    std::string kept;
-    if (!TakeKeptText(&kept)) return 0;
     TextBlock combined;
-    combined.Append(kept);
-    combined.Append(kLineEnd);
+    if (!StartWithKeptText(&combined)) return 0;
     combined.Append(text);
     if (combined.failed()) return 0;
     return SetClipboardText(combined.view(), beep);
@@ -42,14 +34,8 @@ int AppendClipboardText(std::string_view text, int beep) {
 
 int CopyItemsToClipboard(ItemSelection selection, int beep) {
     TextBlock result;
-    if (clipboardPrefix) {
-        std::string kept;
-        if (!TakeKeptText(&kept)) return 0;
-        result.Append(kept);
-        result.Append(kLineEnd);
-    }
-    const int count = menuItems.itemCount < kMaxMenuItems ? menuItems.itemCount : kMaxMenuItems;
-    for (int k = 0; k < count; ++k) {
+    if (!StartWithKeptText(&result)) return 0;
+    for (int k = 0; k < menuItems.itemCount; ++k) {
         const MenuItem& item = menuItems.items[k];
         if (selection == markedItems && item.marked != 1) continue;
         result.Append(item.fullText.view());

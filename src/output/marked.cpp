@@ -44,9 +44,8 @@ std::string_view CurrentTarget() {
 bool AppendMarkedLines(TextBlock* command, Joining joining) {
     const bool quoteEach = joining == separateArguments && listMode == 1;
     const bool quoteGroup = joining == oneText && listMode == 3;
-    const int count = menuItems.itemCount < kMaxMenuItems ? menuItems.itemCount : kMaxMenuItems;
     bool any = false;
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < menuItems.itemCount; ++k) {
         const MenuItem& item = menuItems.items[k];
         if (item.marked != 1) continue;
         if (!any && quoteGroup) command->Append("\"");

@@ -28,23 +28,16 @@ def test_a_clip_entry_from_the_launcher_submenu_copies_the_page():
     check(box.recorded() == [], "a program was run")
 
 
-def test_copy_request_fills_the_clipboard_then_runs_the_program():
-    box = delivery_box("delivery_c", (("recorder | rec", "%C%P"),))
-    run = box.start(box.win("memo.txt"))
-    run.keys(run.wait_menu(), "Down", "Return")
-    run.wait()
-    check(run.clipboard == page_lines(3), "clipboard %r" % run.clipboard)
-    entry = box.wait_recorded()[0]
-    check(arguments_of(entry, box) == cp932(box.win("memo.txt")), "arguments %r" % arguments_of(entry, box))
-
-
-def test_whole_file_request_copies_lines_beyond_the_page():
-    box = delivery_box("delivery_x", (("recorder | rec", "%X%P"),))
-    run = box.start(box.win("memo.txt"))
-    run.keys(run.wait_menu(), "Down", "Return")
-    run.wait()
-    check(run.clipboard == page_lines(5), "clipboard %r" % run.clipboard)
-    box.wait_recorded()
+def test_copy_requests_fill_the_clipboard_then_run_the_program():
+    # "%C" copies the page's three lines, "%X" every line of the file.
+    for request, lines in (("%C", 3), ("%X", 5)):
+        box = delivery_box("delivery_" + request[1].lower(), (("recorder | rec", request + "%P"),))
+        run = box.start(box.win("memo.txt"))
+        run.keys(run.wait_menu(), "Down", "Return")
+        run.wait()
+        check(run.clipboard == page_lines(lines), "%s: clipboard %r" % (request, run.clipboard))
+        entry = box.wait_recorded()[0]
+        check(arguments_of(entry, box) == cp932(box.win("memo.txt")), "%s: arguments %r" % (request, entry))
 
 
 def test_copies_accumulate_and_ctrl_starts_afresh():
