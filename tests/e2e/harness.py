@@ -94,6 +94,8 @@ class Run:
             return None
         window = poll(found, timeout)
         check(window, "no window appeared" + (" named %s" % name if name else ""))
+        if name:
+            time.sleep(0.5)  # the runner notes window texts every 50 ms, slower under load
         return window
 
     def wait_menu(self, timeout=15.0):
