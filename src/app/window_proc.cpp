@@ -15,11 +15,26 @@ constexpr UINT_PTR kStartTimer = 610;
 os::Window Seam(HWND window) { return reinterpret_cast<os::Window>(window); }
 os::Menu Seam(HMENU menu) { return reinterpret_cast<os::Menu>(menu); }
 
+// A zero elapse still waits for the timer minimum (10 ms, or a clock tick), so
+// the first tick is posted at once; the timer stays armed should posting fail.
+void ArmStartTimer(HWND window) {
+    SetTimer(window, kStartTimer, 0, nullptr);
+    PostMessageA(window, WM_TIMER, kStartTimer, 0);
+}
+
 LRESULT OnCreate(HWND window) {
     ReadScreenMetrics();
-    if (qv::StartUp(Seam(window))) SetTimer(window, kStartTimer, 0, nullptr);
+    if (qv::StartUp(Seam(window))) ArmStartTimer(window);
     else SendMessageA(window, WM_CLOSE, 0, 0);
     return 0;
+}
+
+void OnStartTimer(HWND window) {
+    static bool started = false;
+    KillTimer(window, kStartTimer);
+    if (started) return;  // a tick already due when the first one was handled
+    started = true;
+    qv::ShowStartMenu(Seam(window));
 }
 
 }  // namespace
@@ -29,10 +44,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE:
         return OnCreate(window);
     case WM_TIMER:
-        if (wParam == kStartTimer) {
-            KillTimer(window, kStartTimer);
-            qv::ShowStartMenu(Seam(window));
-        }
+        if (wParam == kStartTimer) OnStartTimer(window);
         return 0;
     case WM_INITMENU:
         qv::OnInitMenu();
