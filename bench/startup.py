@@ -3,17 +3,20 @@
 visible, for Qivora on a folder of 200 files and on a text page, and for
 bare_menu.exe, in alternating runs. Writes medians (ms) as JSON.
 
-    startup.py OUTPUT.json [RUNS]
+    startup.py OUTPUT.json RUNS MAP_WATCH
+MAP_WATCH is the built bench/map_watch.cpp, which tells when a window is mapped.
 Needs DISPLAY (a virtual display) and WINEPREFIX. "keep_window.exe keep" (a copy of bare_menu) holds
 a hidden window open throughout, so that neither Wine's system processes nor
 its desktop process start anew for a measured run.
 """
 import json
 import os
+import queue
 import shutil
 import statistics
 import subprocess
 import sys
+import threading
 import time
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
@@ -38,9 +41,34 @@ def windows_path(path):
     return "Z:" + path.replace("/", "\\")
 
 
-def visible_windows():
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", ".*"], capture_output=True, text=True)
-    return set(out.stdout.split())
+class MapWatch:
+    """The moments top-level windows are mapped, as map_watch reports them."""
+
+    def __init__(self, program):
+        self.events = queue.Queue()
+        self.process = subprocess.Popen([program], stdout=subprocess.PIPE, text=True)
+        if self.process.stdout.readline().strip() != "ready":
+            raise RuntimeError("map_watch could not watch the display")
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        for line in self.process.stdout:
+            seconds, window = line.split()
+            self.events.put((float(seconds), window))
+
+    def next_map(self, timeout):
+        """(monotonic seconds, window id) of the next map, or None."""
+        try:
+            return self.events.get(timeout=timeout)
+        except queue.Empty:
+            return None
+
+    def drain(self):
+        while not self.events.empty():
+            self.events.get_nowait()
+
+    def close(self):
+        self.process.kill()
 
 
 def prepare():
@@ -66,46 +94,42 @@ def prepare():
     }
 
 
-def one_start(command):
-    """Milliseconds from starting the process until a new visible window exists."""
-    before = visible_windows()
-    started = time.perf_counter()
+def one_start(command, watch):
+    """Milliseconds from starting the process until its first window is mapped."""
+    watch.drain()
+    started = time.monotonic()
     process = subprocess.Popen(["wine", *command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    window = None
-    while time.perf_counter() - started < 20:
-        new = visible_windows() - before
-        if new:
-            window = new.pop()
-            break
-    elapsed = (time.perf_counter() - started) * 1000
-    if window:
-        subprocess.run(["xdotool", "windowfocus", window], capture_output=True)
+    mapped = watch.next_map(20)
+    if mapped:
+        subprocess.run(["xdotool", "windowfocus", mapped[1]], capture_output=True)
         subprocess.run(["xdotool", "key", "Escape"], capture_output=True)
     try:
         process.wait(timeout=10)
     except subprocess.TimeoutExpired:
         subprocess.run(["wine", "taskkill", "/f", "/im", os.path.basename(command[0])], capture_output=True)
         process.wait(timeout=10)
-    if not window:
+    if not mapped:
         raise RuntimeError("no menu appeared for " + " ".join(command))
-    return elapsed
+    return (mapped[0] - started) * 1000
 
 
 def main():
     output = sys.argv[1]
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 25
+    runs = int(sys.argv[2])
     commands = prepare()
     keepalive = subprocess.Popen(["wine", os.path.join(SANDBOX, "keep_window.exe"), "keep"],
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    watch = MapWatch(sys.argv[3])
     try:
         time.sleep(1.0)
         for command in commands.values():  # warm the file cache and Wine's DLLs
-            one_start(command)
+            one_start(command, watch)
         times = {name: [] for name in commands}
         for _ in range(runs):
             for name, command in commands.items():
-                times[name].append(one_start(command))
+                times[name].append(one_start(command, watch))
     finally:
+        watch.close()
         keepalive.kill()
         subprocess.run(["wine", "taskkill", "/f", "/im", "keep_window.exe"], capture_output=True)
         shutil.rmtree(SANDBOX, ignore_errors=True)

@@ -8,7 +8,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 QV_PACKAGES=(cmake g++ make libgtest-dev googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
              wine wine64 xvfb xdotool xclip x11-utils python3 imagemagick fonts-ipafont-gothic)
 # Only tools/bench needs these.
-QV_BENCH_PACKAGES=(libbenchmark-dev grep)
+QV_BENCH_PACKAGES=(libbenchmark-dev libx11-dev grep)
 
 # qv_install_missing [PACKAGE...]: the given packages, by default QV_PACKAGES.
 qv_install_missing() {
