@@ -1,7 +1,12 @@
 #include "common/text.h"
 
-#include <cstdint>
-#include <cstring>
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#define QV_BLOCK_SKIP 1
+#include <emmintrin.h>
+#ifdef _MSC_VER
+#include <intrin.h>
+#endif
+#endif
 
 namespace qv {
 
@@ -33,31 +38,54 @@ size_t CharBoundary(std::string_view text, size_t limit) {
     return i;
 }
 
+#ifdef QV_BLOCK_SKIP
+namespace {
+// Bit k set where byte k of the block is c in either case.
+unsigned EqualI(__m128i block, unsigned char c) {
+    const __m128i fold = _mm_set1_epi8(c >= 'a' && c <= 'z' ? 0x20 : 0);  // both cases of a letter
+    return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(block, fold), _mm_set1_epi8(char(c)))));
+}
+
+int LowestBit(unsigned bits) {
+#ifdef _MSC_VER
+    unsigned long index;
+    _BitScanForward(&index, bits);
+    return int(index);
+#else
+    return __builtin_ctz(bits);
+#endif
+}
+}  // namespace
+#endif
+
 // Positions are visited only where a character starts, as the plain search
-// would; eight bytes at a time are passed over when none of them is below
-// 0x80 or can start a match.
+// would. Where SSE2 is at hand, sixteen ASCII bytes (each a character) are
+// passed over at once when none of them starts with the needle's first two bytes.
 size_t FindI(std::string_view text, std::string_view needle) {
     if (needle.size() > text.size()) return std::string_view::npos;
     if (needle.empty()) return 0;
-    constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
     const unsigned char first = Lower(needle[0]);
-    const uint64_t fold = first >= 'a' && first <= 'z' ? 0x2020202020202020u : 0;  // both cases of a letter
-    const uint64_t pattern = kOnes * first;
     const size_t end = text.size() - needle.size() + 1;  // a match starts before end
     for (size_t i = 0; i < end;) {
-        if (end - i >= 8) {
-            uint64_t eight;
-            std::memcpy(&eight, text.data() + i, 8);
-            if ((eight & kHighs) == 0) {  // ASCII only: every byte starts a character
-                const uint64_t x = (eight | fold) ^ pattern;  // a zero byte where a match may start
-                uint64_t hits = (x - kOnes) & ~x & kHighs;    // the lowest one is exact (little-endian)
+#ifdef QV_BLOCK_SKIP
+        // The second byte is compared one load later, so it must lie in the text too.
+        if (text.size() - i >= 17) {
+            const char* at = text.data() + i;
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            if (_mm_movemask_epi8(block) == 0) {
+                unsigned hits = EqualI(block, first);
+                // After an ASCII first byte the second starts a character, so it folds too.
+                if (needle.size() > 1)
+                    hits &= EqualI(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1)), Lower(needle[1]));
+                if (end - i < 16) hits &= (1u << (end - i)) - 1;
                 if (hits == 0) {
-                    i += 8;
+                    i += 16;
                     continue;
                 }
-                for (; (hits & 0x80) == 0; hits >>= 8) ++i;
+                i += size_t(LowestBit(hits));
             }
         }
+#endif
         const unsigned char c = text[i];
         if (Lower(c) == first && SameI(text.substr(i), needle, needle.size())) return i;
         i += IsLeadByte(c) ? 2 : 1;
