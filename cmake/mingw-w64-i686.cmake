@@ -7,5 +7,5 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Every processor that runs a supported Windows has SSE2; the text search uses it.
+# Every processor that runs Windows 10 or 11 has SSE2; the text search uses it.
 set(CMAKE_CXX_FLAGS_INIT "-msse2")
