@@ -59,47 +59,38 @@ void BM_LoadSettings(benchmark::State& state) {
     ReportHeap(state);
 }
 
+// Fills a fresh root menu with `fill` on every iteration; the table must then
+// hold `items` line items.
+template <typename Fill>
+void MeasureMenu(benchmark::State& state, int items, Fill fill) {
+    bench::ResetHeapPeak();
+    for (auto _ : state) {
+        os::Menu root = os::CreatePopupMenu();
+        fill(root);
+        os::DestroyMenu(root);
+        if (qv::menuItems.itemCount != items) state.SkipWithError("not the expected number of lines");
+    }
+    ReportHeap(state);
+}
+
 // A text page of 30 lines of files of 1 MB, 100 MB and 2 GB (sparse past 4 MB).
 void BM_TextPage(benchmark::State& state) {
     const uint64_t size = uint64_t(state.range(0)) * kMB;
     const uint64_t data = size < 4 * kMB ? size : size > 100 * kMB ? 4 * kMB : size;
     UseFile(bench::LogFile("page-" + std::to_string(state.range(0)) + "MB.log", data, size, 100));
-    bench::ResetHeapPeak();
-    for (auto _ : state) {
-        os::Menu root = os::CreatePopupMenu();
-        qv::BuildFileMenu(root);
-        os::DestroyMenu(root);
-        if (qv::menuItems.itemCount != 30) state.SkipWithError("not a page of 30 lines");
-    }
-    ReportHeap(state);
+    MeasureMenu(state, 30, [](os::Menu root) { qv::BuildFileMenu(root); });
 }
 
 // A file submenu (20 items) of a file whose lines are 10 kB long.
 void BM_SubmenuOfLongLines(benchmark::State& state) {
     UseFile(bench::LogFile("long-lines.log", 2 * kMB, 0, 10000));
-    bench::ResetHeapPeak();
-    for (auto _ : state) {
-        os::Menu root = os::CreatePopupMenu();
-        os::Menu submenu = os::CreatePopupMenu();
-        qv::FillFileSubmenu(submenu, 0);
-        os::DestroyMenu(submenu);
-        os::DestroyMenu(root);
-        if (qv::menuItems.itemCount != 20) state.SkipWithError("not a submenu of 20 lines");
-    }
-    ReportHeap(state);
+    MeasureMenu(state, 20, [](os::Menu submenu) { qv::FillFileSubmenu(submenu, 0); });
 }
 
 void BM_PageOf999Items(benchmark::State& state) {
     UseFile(bench::LogFile("page-1MB.log", 1 * kMB, 0, 100));
     qv::settings.rootStyle.pageSize = 999;
-    bench::ResetHeapPeak();
-    for (auto _ : state) {
-        os::Menu root = os::CreatePopupMenu();
-        qv::BuildFileMenu(root);
-        os::DestroyMenu(root);
-        if (qv::menuItems.itemCount != 999) state.SkipWithError("not a page of 999 lines");
-    }
-    ReportHeap(state);
+    MeasureMenu(state, 999, [](os::Menu root) { qv::BuildFileMenu(root); });
 }
 
 const std::string& CopySource() {

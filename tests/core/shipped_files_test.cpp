@@ -70,18 +70,27 @@ constexpr const char* kSakura = "C:\\Program Files (x86)\\sakura\\sakura.exe";
 constexpr const char* kNotepad = "C:\\Windows\\System32\\notepad.exe";
 constexpr const char* kExplorer = "C:\\Windows\\explorer.exe";
 
-class SampleSettings : public ::testing::Test {
+// One shipped file's text, and a fresh fake system with Qivora in C:\app.
+class ShippedFile : public ::testing::Test {
 protected:
+    explicit ShippedFile(const char* relative) : text_(ReadShippedFile(relative)) {}
     void SetUp() override {
-        content_ = ReadShippedFile("examples/Qivora.ini");
-        ASSERT_FALSE(content_.empty()) << QIVORA_SOURCE_DIR;
+        ASSERT_FALSE(text_.empty()) << QIVORA_SOURCE_DIR;
         fake::Reset();
         InitProgramPaths("C:\\app\\Qivora.exe", "");
-        fake::AddFile("C:\\app\\Qivora.ini", content_);
+    }
+    const std::string text_;
+};
+
+class SampleSettings : public ShippedFile {
+protected:
+    SampleSettings() : ShippedFile("examples/Qivora.ini") {}
+    void SetUp() override {
+        ShippedFile::SetUp();
+        fake::AddFile("C:\\app\\Qivora.ini", text_);
         fake::AddFile(kNotepad, "MZ");
         fake::AddFile(kExplorer, "MZ");
     }
-    std::string content_;
 };
 
 // The missing editor's parameter line must not reach another entry; the
@@ -138,37 +147,31 @@ TEST(ShippedFiles, AreCp932WithCrLfAndSectionsStartWhereTheyShould) {
     }
 }
 
-class Manual : public ::testing::Test {
+class Manual : public ShippedFile {
 protected:
-    void SetUp() override {
-        manual_ = ReadShippedFile("docs/Qivora.txt");
-        ASSERT_FALSE(manual_.empty()) << QIVORA_SOURCE_DIR;
-        fake::Reset();
-        InitProgramPaths("C:\\app\\Qivora.exe", "");
-    }
-    bool Mentions(std::string_view text) const { return manual_.find(text) != std::string::npos; }
+    Manual() : ShippedFile("docs/Qivora.txt") {}
+    bool Mentions(std::string_view text) const { return text_.find(text) != std::string::npos; }
     // The lines after the first line that starts with `after`, up to the first
     // blank line, without their first `indent` characters.
     std::vector<std::string> Block(std::string_view after, size_t indent) const {
         std::vector<std::string> lines;
-        size_t at = manual_.find(after);
+        size_t at = text_.find(after);
         if (at == std::string::npos) return lines;
-        at = manual_.find("\r\n", at + after.size()) + 2;
-        for (size_t end; (end = manual_.find("\r\n", at)) != std::string::npos && end != at; at = end + 2)
-            lines.push_back(manual_.substr(at + indent, end - at - indent));
+        at = text_.find("\r\n", at + after.size()) + 2;
+        for (size_t end; (end = text_.find("\r\n", at)) != std::string::npos && end != at; at = end + 2)
+            lines.push_back(text_.substr(at + indent, end - at - indent));
         return lines;
     }
-    std::string manual_;
 };
 
 // The macro table: each value column is what the expansion gives.
 TEST_F(Manual, MacroTableMatchesTheExpansion) {
     ASSERT_TRUE(Mentions("C:\\work\\notes\\memo.txt、行番号が 12 のとき"));
     for (const char* macro : {"%P", "%D", "%-D", "%F", "%N", "%E", "%A", "%B", "%$J"}) {
-        const size_t row = manual_.find("\r\n  " + std::string(macro) + " ");
+        const size_t row = text_.find("\r\n  " + std::string(macro) + " ");
         ASSERT_NE(row, std::string::npos) << macro;
-        const size_t end = manual_.find("\r\n", row + 2), lastBlank = manual_.rfind(' ', end);
-        EXPECT_EQ(ExpandMacros(macro, "C:\\work\\notes\\memo.txt", 12), manual_.substr(lastBlank + 1, end - lastBlank - 1))
+        const size_t end = text_.find("\r\n", row + 2), lastBlank = text_.rfind(' ', end);
+        EXPECT_EQ(ExpandMacros(macro, "C:\\work\\notes\\memo.txt", 12), text_.substr(lastBlank + 1, end - lastBlank - 1))
             << macro;
     }
 }
