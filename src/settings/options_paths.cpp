@@ -12,11 +12,12 @@ namespace {
 
 bool IsExistingFile(bool found, const std::string& path) { return found && !os::PathIsDirectory(path.c_str()); }
 
-// Copies text leaving out the bytes in drop, up to what searchPath holds.
+// Copies text leaving out the bytes in drop, up to what searchPath holds. One
+// byte more is collected so that the cut can see whether a character is whole.
 void CopySearchPath(std::string_view text, std::string_view drop) {
     std::string copied;
     for (char c : text) {
-        if (copied.size() == settings.searchPath.kCapacity) break;
+        if (copied.size() > settings.searchPath.kCapacity) break;
         if (drop.find(c) == std::string_view::npos) copied.push_back(c);
     }
     settings.searchPath = copied;

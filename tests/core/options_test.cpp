@@ -102,13 +102,15 @@ TEST_F(OptionsTest, SearchPathFromValueFolderOrFile) {
     fake::AddFile("C:\\cfg\\paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n");
     fake::AddFile("C:\\cfg\\list.txt", "C:\\x;\r\n\tC:\\y\r\n");
     fake::AddFile("C:\\cfg\\long.txt", std::string(6000, 'p'));
+    fake::AddFile("C:\\cfg\\cut.txt", std::string(5198, 'p') + "\x82\xA0");  // あ would end past the limit
     fake::AddFile("C:\\cfg\\bad.txt", "C:\\a");
     fake::MakeUnreadable("C:\\cfg\\bad.txt");
     fake::AddFile("C:\\cfg\\nul.txt", std::string("\0C:\\a", 5));  // the NUL ends the list: nothing is set
     const struct { const char* value; std::string searchPath; int set; } cases[] = {
         {"C:\\none;D:\\bin", "C:\\none;D:\\bin", 1}, {"C:\\cfg\\paths.bat", "C:\\a;C:\\b", 1},
         {"C:\\tools", "C:\\tools", 1}, {"C:\\cfg\\list.txt", "C:\\x;C:\\y", 1},
-        {"C:\\cfg\\long.txt", std::string(5199, 'p'), 1}, {"C:\\cfg\\bad.txt", "old", 0},
+        {"C:\\cfg\\long.txt", std::string(5199, 'p'), 1}, {"C:\\cfg\\cut.txt", std::string(5198, 'p'), 1},
+        {"C:\\cfg\\bad.txt", "old", 0},
         {"C:\\cfg\\nul.txt", "", 0},
     };
     for (const auto& c : cases) {
