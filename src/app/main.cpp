@@ -1,6 +1,5 @@
 // Entry point: derive the paths, create the hidden window, run the message loop.
 #include <windows.h>
-#include <shlwapi.h>
 
 #include "app/window_proc.h"
 #include "common/program_paths.h"

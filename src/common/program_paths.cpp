@@ -16,10 +16,14 @@ void InitProgramPaths(std::string_view exePath, std::string_view commandLine) {
     paths.exeFolder = parts.drive + parts.folder;
     paths.baseName = parts.name;
     paths.settingsFileName = parts.name + ".ini";
-    paths.settingsPath = std::string(paths.exeFolder.view()) + std::string(paths.settingsFileName.view());
+    paths.settingsPath = DefaultSettingsPath();
     // The manual keeps its name whatever the executable is called.
     paths.manualPath = std::string(paths.exeFolder.view()) + "Qivora.txt";
     paths.commandLine = std::string(commandLine);
+}
+
+std::string DefaultSettingsPath() {
+    return std::string(programPaths.exeFolder.view()) + std::string(programPaths.baseName.view()) + ".ini";
 }
 
 }  // namespace qv

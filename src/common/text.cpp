@@ -93,6 +93,15 @@ size_t FindI(std::string_view text, std::string_view needle) {
     return std::string_view::npos;
 }
 
+// The lead-range bytes running up to the backslash pair up from a character
+// start, so an even run leaves the backslash a character of its own.
+bool EndsWithBackslash(std::string_view text) {
+    if (text.empty() || text.back() != '\\') return false;
+    size_t run = 0;
+    for (size_t i = text.size() - 1; i > 0 && IsLeadByte(static_cast<unsigned char>(text[i - 1])); --i) ++run;
+    return run % 2 == 0;
+}
+
 bool StartsWithI(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && SameI(text, prefix, prefix.size());
 }

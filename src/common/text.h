@@ -29,6 +29,10 @@ bool StartsWithI(std::string_view text, std::string_view prefix);
 // Equal length and equal ignoring case.
 bool EqualsI(std::string_view a, std::string_view b);
 
+// The last character (read as cp932) is a backslash, not the trail byte of a
+// double-byte one (表 is 0x95 0x5C).
+bool EndsWithBackslash(std::string_view text);
+
 // An optional sign, then decimal digits at the start; anything else reads 0.
 int StrToInt(std::string_view text);
 

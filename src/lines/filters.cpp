@@ -20,7 +20,7 @@ bool LineMatchesFilter(std::string_view line) {
     if (sets.selected[0] == 1)  // set 0: any one of its words
         for (int w = 0; w < sets.wordCount[0]; ++w)
             if (ContainsI(line, sets.words[0][w].view())) return true;
-    for (int set = 0; set < kKeywordSetCount; ++set)  // sets 1..9: all of their words
+    for (int set = 0; set < kKeywordSetCount; ++set)  // every selected set: all of its words
         if (sets.selected[set] == 1 && SetMatches(sets, set, line)) return true;
     return false;
 }

@@ -17,21 +17,12 @@ namespace {
 constexpr size_t kPathLimit = 260;  // a listed path holds fewer characters
 const char kAllFiles[] = "*.*";
 
-// The last character is a backslash; the trail byte of a double-byte
-// character (表 is 0x95 0x5C) is not one.
-bool EndsWithBackslash(std::string_view path) {
-    bool backslash = false;
-    for (size_t i = 0; i < path.size(); i += IsLeadByte(path[i]) && i + 1 < path.size() ? 2 : 1)
-        backslash = path[i] == '\\';
-    return backslash;
-}
-
 bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
 
-void AppendFile(const std::string& path, int folderNumber) {
+void AppendFile(const std::string& path, const std::string& name, int folderNumber) {
     if (path.size() >= kPathLimit) return;  // cannot be held; the listing goes on
     if (fileCount >= kMaxFiles) return;
-    int index = FindFilterIndex(SplitPath(path).extension);
+    int index = FindFilterIndex(SplitPath(name).extension);
     if (index < 0) return;
     FileEntry& entry = fileList[fileCount++];
     entry.path = path;
@@ -55,7 +46,7 @@ void ListOwnFilesThenSubfolders(const std::string& folder, int folderNumber) {
             subfolders.push_back(folder + entry.name);
             continue;
         }
-        AppendFile(folder + entry.name, folderNumber);
+        AppendFile(folder + entry.name, entry.name, folderNumber);
         if (fileCount >= kMaxFiles) listingStopped = 1;
     } while (!listingStopped && os::FindNextFile(search, &entry));
     os::FindClose(search);
@@ -186,25 +177,21 @@ void BuildFolderList(os::Menu root) {
     int lastFolder = 0;
     for (int i = 0; i < fileCount; ++i) {
         if (inColumn >= screenMetrics.itemsPerPage) breakPending = true;
+        unsigned flags = os::kMfString;
         // A column ends only where the folder changes.
-        if (fileList[i].folderNumber == lastFolder) {
-            AppendFileItem(root, os::kMfString, i);
-            ++inColumn;
-        } else {
+        if (fileList[i].folderNumber != lastFolder) {
             if (breakPending || settings.folderGrouping == 2) {
-                AppendFileItem(root, os::kMfMenuBarBreak, i);
-                inColumn = 1;
+                flags = os::kMfMenuBarBreak;
+                inColumn = 0;
                 breakPending = false;
             } else if (settings.folderGrouping == 1) {
                 os::AppendMenuItem(root, os::kMfSeparator, cmdFolderSeparator, nullptr);
-                AppendFileItem(root, os::kMfString, i);
-                inColumn += 2;
-            } else {
-                AppendFileItem(root, os::kMfString, i);
                 ++inColumn;
             }
             lastFolder = fileList[i].folderNumber;
         }
+        AppendFileItem(root, flags, i);
+        ++inColumn;
         os::SetMenuItemSubmenu(root, cmdFileFirst + unsigned(i), os::CreateMenu());
     }
 }

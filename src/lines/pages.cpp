@@ -11,16 +11,10 @@ namespace qv {
 
 namespace {
 
-// The fields owner drawing and tab expansion read; the page's extent is read
-// from the builder's own style.
+// Owner drawing and tab expansion read the style of the menu being built; the
+// page's extent is read from the builder's own style.
 void TakeActiveStyle(const ViewStyle& style) {
-    activeStyle.customFont = style.customFont;
-    activeStyle.fontFace = style.fontFace;
-    activeStyle.fontHeight = style.fontHeight;
-    activeStyle.fontWeight = style.fontWeight;
-    activeStyle.fontItalic = style.fontItalic;
-    activeStyle.lineNumbers = style.lineNumbers;
-    activeStyle.tabWidth = style.tabWidth;
+    activeStyle = style;
 }
 
 void AppendHeading(os::Menu menu, const char* path) {

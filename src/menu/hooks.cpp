@@ -149,10 +149,7 @@ bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData) {
 
 void ToggleItemMark(int item) {
     if (item < 0 || item >= menuItems.itemCount) return;
-    MenuItem& line = menuItems.items[item];
-    line.marked = line.marked == 1 ? 0 : 1;
-    menuItems.markedCount += line.marked == 1 ? 1 : -1;
-    RefreshLineItem(item);
+    SetItemMark(item, menuItems.items[item].marked != 1);
 }
 
 void SetItemMark(int item, int marked) {

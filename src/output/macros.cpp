@@ -15,15 +15,6 @@ namespace {
 // (a request macro, an empty value) never loses its tail.
 constexpr size_t kWorkingLimit = 64 * 1024;
 
-// A backslash that is a character of its own, not the trail byte of a
-// double-byte character: count the lead-range bytes that run up to it.
-bool EndsInBackslash(std::string_view text) {
-    if (text.empty() || text.back() != '\\') return false;
-    size_t run = 0;
-    for (size_t i = text.size() - 1; i > 0 && IsLeadByte(static_cast<unsigned char>(text[i - 1])); --i) ++run;
-    return run % 2 == 0;
-}
-
 std::string Cut(std::string text, size_t limit) {
     text.resize(CharBoundary(text, limit));
     return text;
@@ -40,7 +31,7 @@ std::string ReplaceAll(const std::string& text, std::string_view macro, std::str
         if (found == std::string_view::npos || out.size() > kWorkingLimit) break;
         out.append(text, from, found);
         out.append(value);
-        if (dropEndingBackslash && EndsInBackslash(out)) out.pop_back();
+        if (dropEndingBackslash && EndsWithBackslash(out)) out.pop_back();
         from += found + macro.size();
     }
     out.append(text, from, std::string::npos);
@@ -58,7 +49,7 @@ bool RemoveFirst(std::string* text, std::string_view macro) {
 // The folder's own name: its last component, split like a file name.
 std::string FolderName(const PathParts& parts) {
     std::string folder = parts.drive + parts.folder;
-    if (EndsInBackslash(folder)) folder.pop_back();
+    if (EndsWithBackslash(folder)) folder.pop_back();
     return SplitPath(folder).name;
 }
 

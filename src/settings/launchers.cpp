@@ -31,14 +31,13 @@ void AddLauncher(std::string_view target, std::string_view label, std::string_vi
 }
 
 // A built-in target: "@system", "@clipX" (the whole filtered file) or "@clip".
-bool AddBuiltIn(std::string_view targetText, std::string_view label, bool labelIsTarget) {
+void AddBuiltIn(std::string_view targetText, std::string_view label, bool labelIsTarget) {
     const char* keyword = nullptr;
     if (StartsWithI(targetText, "@system")) keyword = "@system";
     else if (StartsWithI(targetText, "@clipX")) keyword = "@clipX";
     else if (StartsWithI(targetText, "@clip")) keyword = "@clip";
-    else return false;
+    else return;
     AddLauncher(keyword, labelIsTarget ? std::string_view(keyword) : label, "");
-    return true;
 }
 
 // One line that is neither "%end" nor a parameter line. A program or document

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/file_block.h"
+#include "common/program_paths.h"
 #include "common/state.h"
 #include "common/text.h"
 #include "settings/launchers.h"
@@ -17,7 +18,7 @@ constexpr const char* kSettingsError = "設定ファイル異常";
 
 os::File OpenSettingsFile() {
     ProgramPaths& paths = programPaths;
-    const std::string own = std::string(paths.exeFolder.view()) + std::string(paths.baseName.view()) + ".ini";
+    const std::string own = DefaultSettingsPath();
     if (os::PathFileExists(paths.settingsPath.c_str()))
         return os::OpenFileRead(paths.settingsPath.c_str(), os::OpenMode::existing);
     paths.settingsPath = own;
@@ -42,8 +43,7 @@ void ApplyDefaults() {
 void InterpretSystemLine(const std::string& line) {
     const size_t length = line.size();
     const std::string_view text = line;
-    const std::string withLineEnd = line + "\r\n";
-    auto value = [&](size_t keywordLength) { return std::string_view(withLineEnd).substr(keywordLength); };
+    auto value = [&](size_t keywordLength) { return text.substr(keywordLength); };
     KeywordSets& sets = settings.keywordSets;
 
     if (StartsWithI(text, "@path=")) {
@@ -64,13 +64,7 @@ void InterpretSystemLine(const std::string& line) {
         ApplyEditorOption(text.substr(8));
     } else if (StartsWithI(text, "@grep") && length >= 7 && text[5] >= '0' && text[5] <= '9' && text[6] == '=') {
         const int set = text[5] - '0';
-        if (sets.selected[set] != 1 && length > 7) {
-            ParseKeywordSet(text.substr(7), set);
-            if (sets.selected[set] == 1) {
-                sets.selectedCount += 1;
-                sets.filterActive = 1;
-            }
-        }
+        if (sets.selected[set] != 1 && length > 7) ParseKeywordSet(text.substr(7), set);
     }
 }
 

@@ -1,5 +1,4 @@
 // Parsers of the option values of the settings file and of the switches.
-// Values of "@menu=", "@font=", "@text=", "@list=" and "@filter=" end in CR LF.
 #pragma once
 #include <string_view>
 

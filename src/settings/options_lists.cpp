@@ -27,7 +27,11 @@ void ParseKeywordSet(std::string_view value, int set) {
     while (sets.wordCount[set] < kMaxWordsPerSet && fields.Next(&word)) {
         if (word.empty()) continue;
         sets.words[set][sets.wordCount[set]++] = word;
-        if (sets.selected[set] == 2) sets.selected[set] = 1;
+        if (sets.selected[set] == 2) {
+            sets.selected[set] = 1;
+            sets.selectedCount += 1;
+            sets.filterActive = 1;
+        }
     }
 }
 

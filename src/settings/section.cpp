@@ -15,7 +15,7 @@ void ForEachSectionLine(std::string_view content, std::string_view header,
     offset += SplitLine(content, offset, false, &line);
     while (offset < content.size()) {
         size_t consumed = SplitLine(content, offset, false, &line);
-        size_t first = line.find_first_not_of(" \t");
+        size_t first = line.find_first_not_of(' ');  // tabs are already gone
         if (first != std::string::npos) line.erase(0, first);
         if (!visit(line)) return;
         offset += consumed;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/program_paths.h"
 #include "common/state.h"
 #include "settings/load_settings.h"
 #include "settings/switches.h"
@@ -12,7 +13,7 @@ bool StartUp(os::Window window) {
     mainWindow = window;
     previousForeground = os::GetForegroundWindow();
     ProgramPaths& paths = programPaths;
-    paths.settingsPath = std::string(paths.exeFolder.view()) + std::string(paths.settingsFileName.view());
+    paths.settingsPath = DefaultSettingsPath();
     if (!paths.commandLine.empty()) {
         ApplySwitches(paths.commandLine);
         FindStartPath(paths.commandLine);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/program_paths.h"
 #include "common/state.h"
 #include "common/text.h"
 #include "settings/options.h"
@@ -25,10 +26,6 @@ SwitchValue FindSwitchValue(std::string_view commandLine, std::string_view name,
     if (rest.size() > kMostSwitchValue) return SwitchValue::tooLong;
     *value = std::string(rest);
     return SwitchValue::given;
-}
-
-std::string DefaultSettingsPath() {
-    return std::string(programPaths.exeFolder.view()) + std::string(programPaths.baseName.view()) + ".ini";
 }
 
 // "/#s=name": a settings file under the program's folder, if it exists.
@@ -55,10 +52,6 @@ void ApplyKeywordSwitch(std::string_view commandLine, int set) {
         if (end == std::string_view::npos || end - start > kMostQuotedValue) return;
         sets.selected[set] = 2;
         ParseKeywordSet(commandLine.substr(start, end - start), set);
-        if (sets.selected[set] == 1) {
-            sets.selectedCount += 1;
-            sets.filterActive = 1;
-        }
         return;
     }
     if (ContainsI(commandLine, quoted.substr(0, 4))) sets.selected[set] = 2;
@@ -71,13 +64,6 @@ std::string CleanToken(std::string token) {
     const size_t first = token.find_first_not_of(' ');
     if (first == std::string::npos) return std::string();
     return token.substr(first, token.find_last_not_of(' ') - first + 1);
-}
-
-// True when the last character (read as cp932) is a backslash.
-bool EndsWithBackslash(std::string_view path) {
-    size_t last = std::string_view::npos;
-    for (size_t i = 0; i < path.size(); i += IsLeadByte(path[i]) && i + 1 < path.size() ? 2 : 1) last = i;
-    return last != std::string_view::npos && last == path.size() - 1 && path[last] == '\\';
 }
 
 bool TryStartPath(const std::string& token) {
@@ -100,9 +86,9 @@ void ApplySwitches(std::string_view commandLine) {
     ApplySettingsSwitch(commandLine);
     std::string value;
     if (FindSwitchValue(commandLine, "/#m=", &value) == SwitchValue::given && !value.empty())
-        ParseMenuOption(value + "\r\n");
+        ParseMenuOption(value);
     if (FindSwitchValue(commandLine, "/#f=", &value) == SwitchValue::given && value.size() >= 3)
-        ParseFilterOption(value + "\r\n");
+        ParseFilterOption(value);
     for (int set = 0; set < kKeywordSetCount; ++set) ApplyKeywordSwitch(commandLine, set);
     if (ContainsI(commandLine, "/#u")) settings.includeSubfolders = 1;
 }
