@@ -39,11 +39,11 @@ void ReportHeap(benchmark::State& state) {
 
 void UseFile(const std::string& path) {
     qv::ResetProcessState();
-    qv::settings.rootStyle = qv::DefaultRootStyle();
-    qv::settings.submenuStyle = qv::DefaultSubmenuStyle();
-    qv::fileList[0].path = path;
-    qv::fileCount = 1;
-    qv::currentFile = 0;
+    qv::process::settings.rootStyle = qv::DefaultRootStyle();
+    qv::process::settings.submenuStyle = qv::DefaultSubmenuStyle();
+    qv::process::fileList[0].path = path;
+    qv::process::fileCount = 1;
+    qv::process::currentFile = 0;
 }
 
 void BM_LoadSettings(benchmark::State& state) {
@@ -51,10 +51,10 @@ void BM_LoadSettings(benchmark::State& state) {
     bench::ResetHeapPeak();
     for (auto _ : state) {
         qv::ResetProcessState();
-        qv::programPaths.exeFolder = bench::DataFolder() + "/";
-        qv::programPaths.baseName = "Qivora";
-        qv::programPaths.settingsPath = path;
-        if (!qv::LoadSettings(nullptr) || qv::launcherCount != 20) state.SkipWithError("settings not read");
+        qv::process::programPaths.exeFolder = bench::DataFolder() + "/";
+        qv::process::programPaths.baseName = "Qivora";
+        qv::process::programPaths.settingsPath = path;
+        if (!qv::LoadSettings(nullptr) || qv::process::launcherCount != 20) state.SkipWithError("settings not read");
     }
     ReportHeap(state);
 }
@@ -68,7 +68,7 @@ void MeasureMenu(benchmark::State& state, int items, Fill fill) {
         os::Menu root = os::CreatePopupMenu();
         fill(root);
         os::DestroyMenu(root);
-        if (qv::menuItems.itemCount != items) state.SkipWithError("not the expected number of lines");
+        if (qv::process::menuItems.itemCount != items) state.SkipWithError("not the expected number of lines");
     }
     ReportHeap(state);
 }
@@ -89,7 +89,7 @@ void BM_SubmenuOfLongLines(benchmark::State& state) {
 
 void BM_PageOf999Items(benchmark::State& state) {
     UseFile(bench::LogFile("page-1MB.log", 1 * kMB, 0, 100));
-    qv::settings.rootStyle.pageSize = 999;
+    qv::process::settings.rootStyle.pageSize = 999;
     MeasureMenu(state, 999, [](os::Menu root) { qv::BuildFileMenu(root); });
 }
 
@@ -100,7 +100,7 @@ const std::string& CopySource() {
 
 void BM_FilteredCopy100MB(benchmark::State& state) {
     UseFile(CopySource());
-    qv::KeywordSets& sets = qv::settings.keywordSets;
+    qv::KeywordSets& sets = qv::process::settings.keywordSets;
     sets.words[1][0] = kKeyword;
     sets.wordCount[1] = 1;
     sets.selected[1] = 1;
@@ -144,30 +144,30 @@ void BM_FolderListing(benchmark::State& state) {
     const std::string root = bench::FileTree(100, 100, 3);
     qv::ResetProcessState();
     for (auto _ : state) {
-        qv::settings.includeSubfolders = 1;
-        qv::settings.extensionFilters[0] = ".txt";
-        qv::settings.extensionFilterCount = 1;
-        qv::folderCounter = -1;
-        qv::fileCount = 0;
-        qv::listingStopped = 0;
+        qv::process::settings.includeSubfolders = 1;
+        qv::process::settings.extensionFilters[0] = ".txt";
+        qv::process::settings.extensionFilterCount = 1;
+        qv::process::folderCounter = -1;
+        qv::process::fileCount = 0;
+        qv::process::listingStopped = 0;
         qv::ListFolder(root);
-        if (qv::fileCount != qv::kMaxFiles) state.SkipWithError("not 200 files");
+        if (qv::process::fileCount != qv::kMaxFiles) state.SkipWithError("not 200 files");
     }
 }
 
 void BM_SortFileList(benchmark::State& state) {
     const std::string root = bench::FileTree(100, 100, 3);
     qv::ResetProcessState();
-    qv::settings.includeSubfolders = 1;
-    qv::settings.folderGrouping = int(state.range(0));
-    qv::settings.extensionFilters[0] = ".txt";
-    qv::settings.extensionFilterCount = 1;
+    qv::process::settings.includeSubfolders = 1;
+    qv::process::settings.folderGrouping = int(state.range(0));
+    qv::process::settings.extensionFilters[0] = ".txt";
+    qv::process::settings.extensionFilterCount = 1;
     qv::ListFolder(root);
     static qv::FileEntry listed[qv::kMaxFiles];
-    std::copy(qv::fileList, qv::fileList + qv::kMaxFiles, listed);
+    std::copy(qv::process::fileList, qv::process::fileList + qv::kMaxFiles, listed);
     for (auto _ : state) {
         state.PauseTiming();
-        std::copy(listed, listed + qv::kMaxFiles, qv::fileList);
+        std::copy(listed, listed + qv::kMaxFiles, qv::process::fileList);
         state.ResumeTiming();
         qv::SortFileList();
     }
@@ -178,18 +178,18 @@ void MarkLines(int count, size_t length) {
     std::string line;
     for (size_t i = 0; i < length; ++i) line += char('a' + i % 26);
     for (int k = 0; k < count; ++k) {
-        qv::menuItems.items[k].fullText = line;
-        qv::menuItems.items[k].marked = 1;
-        qv::menuItems.items[k].lineNumber = k + 1;
+        qv::process::menuItems.items[k].fullText = line;
+        qv::process::menuItems.items[k].marked = 1;
+        qv::process::menuItems.items[k].lineNumber = k + 1;
     }
-    qv::menuItems.itemCount = qv::menuItems.markedCount = count;
-    qv::launchers[0].target = "/bin/true";
-    qv::launcherCount = 1;
+    qv::process::menuItems.itemCount = qv::process::menuItems.markedCount = count;
+    qv::process::launchers[0].target = "/bin/true";
+    qv::process::launcherCount = 1;
 }
 
 void BM_MarkedLinesCommand(benchmark::State& state) {
     MarkLines(999, 1000);
-    qv::listMode = 1;
+    qv::process::listMode = 1;
     bench::ResetHeapPeak();
     for (auto _ : state) qv::RunMarkedArguments("-n \"%M\" -x", qv::actionRun);
     ReportHeap(state);
@@ -197,7 +197,7 @@ void BM_MarkedLinesCommand(benchmark::State& state) {
 
 void BM_MarkedLinesToClipboard(benchmark::State& state) {
     MarkLines(999, 1000);
-    qv::listMode = 3;
+    qv::process::listMode = 3;
     bench::ResetHeapPeak();
     for (auto _ : state) qv::RunMarkedText("\"%T\"", qv::actionCopy);
     if (os::clipboardText.size() < 999 * 1000) state.SkipWithError("lines not copied");

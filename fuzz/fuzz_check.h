@@ -44,7 +44,7 @@ inline void CheckKeywordSets(const qv::KeywordSets& sets) {
 inline void CheckStyle(const qv::ViewStyle& style) { CheckText(style.fontFace); }
 
 inline void CheckSettings() {
-    const qv::Settings& s = qv::settings;
+    const qv::Settings& s = qv::process::settings;
     FUZZ_CHECK(s.extensionFilterCount >= 0 && s.extensionFilterCount <= qv::kMaxExtensions);
     for (const auto& filter : s.extensionFilters) CheckText(filter);
     CheckText(s.editorPath);
@@ -52,15 +52,15 @@ inline void CheckSettings() {
     CheckStyle(s.submenuStyle);
     CheckStyle(s.rootStyle);
     CheckKeywordSets(s.keywordSets);
-    FUZZ_CHECK(qv::launcherCount >= 0 && qv::launcherCount <= qv::kMaxLaunchers);
-    FUZZ_CHECK(qv::currentLauncher >= 0 && qv::currentLauncher < qv::kMaxLaunchers);
-    for (const auto& entry : qv::launchers) {
+    FUZZ_CHECK(qv::process::launcherCount >= 0 && qv::process::launcherCount <= qv::kMaxLaunchers);
+    FUZZ_CHECK(qv::process::currentLauncher >= 0 && qv::process::currentLauncher < qv::kMaxLaunchers);
+    for (const auto& entry : qv::process::launchers) {
         CheckText(entry.target);
         CheckText(entry.label);
         CheckText(entry.parameters);
     }
-    CheckText(qv::programPaths.settingsPath);
-    CheckText(qv::startPath);
+    CheckText(qv::process::programPaths.settingsPath);
+    CheckText(qv::process::startPath);
 }
 
 }  // namespace fuzz

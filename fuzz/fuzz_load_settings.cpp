@@ -13,10 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(fake::errorBoxes.empty());
     FUZZ_CHECK(fake::createdFiles.empty());
     FUZZ_CHECK(fake::launches.empty() && !fake::clipboard);
-    FUZZ_CHECK(qv::launcherCount >= 1);
-    const int position = qv::settings.positionMode;
+    FUZZ_CHECK(qv::process::launcherCount >= 1);
+    const int position = qv::process::settings.positionMode;
     FUZZ_CHECK(position >= qv::positionActive && position <= qv::positionCenter);
-    FUZZ_CHECK(qv::settings.extensionFilterCount >= 1);
+    FUZZ_CHECK(qv::process::settings.extensionFilterCount >= 1);
     fuzz::CheckSettings();
     return 0;
 }

@@ -12,13 +12,13 @@ constexpr const char* kSettingsPath = "C:\\q\\Qivora.ini";
 
 inline void ResetMachine() {
     fake::Reset();
-    qv::programPaths.exeFolder = kExeFolder;
-    qv::programPaths.baseName = "Qivora";
-    qv::programPaths.settingsPath = kSettingsPath;
-    qv::screenMetrics.screenWidth = 1920;
-    qv::screenMetrics.maximizedHeight = 1040;
-    qv::screenMetrics.mouseButtons = 3;
-    qv::screenMetrics.itemsPerPage = 40;
+    qv::process::programPaths.exeFolder = kExeFolder;
+    qv::process::programPaths.baseName = "Qivora";
+    qv::process::programPaths.settingsPath = kSettingsPath;
+    qv::process::screenMetrics.screenWidth = 1920;
+    qv::process::screenMetrics.maximizedHeight = 1040;
+    qv::process::screenMetrics.mouseButtons = 3;
+    qv::process::screenMetrics.itemsPerPage = 40;
     fake::AddFile("C:\\q\\edit.exe", "");
     fake::AddFile("C:\\q\\paths.txt", "set path=C:\\a;C:\\b\r\n");
     fake::AddFile("C:\\d\\a.txt", "one\ntwo\n");

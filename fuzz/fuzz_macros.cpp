@@ -14,13 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     qv::ResetProcessState();
     const int lineNumber = input.ConsumeIntegral<int>();
-    qv::previousForeground = reinterpret_cast<os::Window>(static_cast<intptr_t>(input.ConsumeIntegral<int32_t>()));
+    qv::process::previousForeground = reinterpret_cast<os::Window>(static_cast<intptr_t>(input.ConsumeIntegral<int32_t>()));
     const std::string path = input.ConsumeRandomLengthString(700);
     const std::string templateText = input.ConsumeRemainingBytesAsString();
     const std::string out = qv::ExpandMacros(templateText, path, lineNumber);
     FUZZ_CHECK(out.size() <= qv::kExpandedLimit);
-    FUZZ_CHECK(qv::listMode >= 0 && qv::listMode <= 4);
-    FUZZ_CHECK(qv::copyRequest >= 0 && qv::copyRequest <= 2);
+    FUZZ_CHECK(qv::process::listMode >= 0 && qv::process::listMode <= 4);
+    FUZZ_CHECK(qv::process::copyRequest >= 0 && qv::process::copyRequest <= 2);
     // Without a macro sign the template comes back as it was (cut to the limit).
     if (templateText.find('%') == std::string::npos)
         FUZZ_CHECK(out == templateText.substr(0, qv::CharBoundary(templateText, qv::kExpandedLimit)));

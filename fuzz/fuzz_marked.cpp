@@ -18,7 +18,7 @@ namespace {
 
 int CountMarks() {
     int marks = 0;
-    for (int k = 0; k < qv::kMaxMenuItems; ++k) marks += qv::menuItems.items[k].marked == 1;
+    for (int k = 0; k < qv::kMaxMenuItems; ++k) marks += qv::process::menuItems.items[k].marked == 1;
     return marks;
 }
 
@@ -27,7 +27,7 @@ int CountMarks() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     fuzz::ResetMachine();
-    qv::MenuItemTable& table = qv::menuItems;
+    qv::MenuItemTable& table = qv::process::menuItems;
     table.itemCount = input.ConsumeIntegralInRange(0, qv::kMaxMenuItems);
     const int lines = input.ConsumeIntegralInRange(0, table.itemCount);
     for (int k = 0; k < lines; ++k) table.items[k].fullText = input.ConsumeRandomLengthString(1100);
@@ -40,11 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(table.markedCount == CountMarks());
     }
 
-    qv::launchers[0].target = "C:\\q\\edit.exe";
-    qv::launcherCount = 1;
+    qv::process::launchers[0].target = "C:\\q\\edit.exe";
+    qv::process::launcherCount = 1;
     const std::string templateText = input.ConsumeRandomLengthString(1200);
     const std::string text = qv::ExpandMacros(templateText, "C:\\d\\a.txt", 1);
-    qv::clipboardPrefix = input.ConsumeBool();
+    qv::process::clipboardPrefix = input.ConsumeBool();
     if (input.ConsumeBool()) fake::clipboard = input.ConsumeRandomLengthString(64);
     const qv::MarkedAction actions[] = {qv::actionRun, qv::actionCopy, qv::actionCopyAndRun};
     const qv::MarkedAction action = actions[input.ConsumeIntegralInRange(0, 2)];
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(table.markedCount == CountMarks());
 
     // The marked items on a clipboard that keeps nothing: exactly the marked lines.
-    qv::clipboardPrefix = 0;
+    qv::process::clipboardPrefix = 0;
     const bool copied = qv::CopyItemsToClipboard(qv::markedItems, 0) == 1;
     FUZZ_CHECK(copied && fake::clipboard);
     std::string expected;

@@ -58,13 +58,13 @@ Page ReadWhole(std::string_view data, const qv::ViewStyle& style) {
 }
 
 Page ReadChunked(const qv::ViewStyle& style) {
-    qv::activeStyle.tabWidth = style.tabWidth;
+    qv::process::activeStyle.tabWidth = style.tabWidth;
     Page page{qv::ReadPage(kPath, style), 0, {}};
-    page.linesScanned = qv::menuItems.linesScanned;
-    FUZZ_CHECK(qv::menuItems.itemCount >= 0 && qv::menuItems.itemCount <= qv::kMaxMenuItems);
-    FUZZ_CHECK(qv::menuItems.markedCount == 0);
-    for (int k = 0; k < qv::menuItems.itemCount; ++k) {
-        const qv::MenuItem& item = qv::menuItems.items[k];
+    page.linesScanned = qv::process::menuItems.linesScanned;
+    FUZZ_CHECK(qv::process::menuItems.itemCount >= 0 && qv::process::menuItems.itemCount <= qv::kMaxMenuItems);
+    FUZZ_CHECK(qv::process::menuItems.markedCount == 0);
+    for (int k = 0; k < qv::process::menuItems.itemCount; ++k) {
+        const qv::MenuItem& item = qv::process::menuItems.items[k];
         fuzz::CheckText(item.text);
         fuzz::CheckText(item.fullText);
         page.rows.push_back({item.lineNumber, std::string(item.text.view()), std::string(item.fullText.view())});
@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     style.itemWidth = input.ConsumeIntegralInRange(-2, 1100);
     style.firstLine = input.ConsumeIntegralInRange(-2, 50);
     style.pageSize = input.ConsumeIntegralInRange(-2, 1100);
-    qv::KeywordSets& sets = qv::settings.keywordSets;
+    qv::KeywordSets& sets = qv::process::settings.keywordSets;
     if (input.ConsumeBool()) {
         sets.words[0][0] = input.ConsumeRandomLengthString(8);
         sets.words[0][1] = input.ConsumeRandomLengthString(8);

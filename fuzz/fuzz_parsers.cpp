@@ -66,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     default: qv::ReadExecSection(value); break;
     }
-    const int position = qv::settings.positionMode;
+    const int position = qv::process::settings.positionMode;
     FUZZ_CHECK(position == qv::positionUnset || (position >= qv::positionActive && position <= qv::positionCenter));
-    if (qv::settings.searchPathSet) FUZZ_CHECK(!qv::settings.searchPath.empty() || parser == 6);
+    if (qv::process::settings.searchPathSet) FUZZ_CHECK(!qv::process::settings.searchPath.empty() || parser == 6);
     FUZZ_CHECK(fake::createdFiles.empty() && fake::launches.empty());
     fuzz::CheckSettings();
     return 0;

@@ -16,15 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view commandLine(reinterpret_cast<const char*>(data), size);
     qv::ApplySwitches(commandLine);
     qv::FindStartPath(commandLine);
-    FUZZ_CHECK(qv::startMode == 0 || qv::startMode == 1);
-    if (qv::startMode == 1) {
-        FUZZ_CHECK(!qv::startPath.empty());
-        FUZZ_CHECK(os::PathFileExists(qv::startPath.c_str()));
+    FUZZ_CHECK(qv::process::startMode == 0 || qv::process::startMode == 1);
+    if (qv::process::startMode == 1) {
+        FUZZ_CHECK(!qv::process::startPath.empty());
+        FUZZ_CHECK(os::PathFileExists(qv::process::startPath.c_str()));
     }
-    FUZZ_CHECK(os::PathFileExists(qv::programPaths.settingsPath.c_str()));
+    FUZZ_CHECK(os::PathFileExists(qv::process::programPaths.settingsPath.c_str()));
     fuzz::CheckSettings();
     // "/#s=" with nothing after it names the program's folder, which reads as a broken settings file.
-    const bool folder = os::PathIsDirectory(qv::programPaths.settingsPath.c_str());
+    const bool folder = os::PathIsDirectory(qv::process::programPaths.settingsPath.c_str());
     FUZZ_CHECK(qv::LoadSettings(nullptr) == !folder);
     FUZZ_CHECK(fake::errorBoxes.size() == (folder ? 1u : 0u));
     FUZZ_CHECK(fake::createdFiles.empty());

@@ -35,7 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     char exePath[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exePath, MAX_PATH);
     qv::InitProgramPaths(exePath, commandLine ? commandLine : "");
-    const char* className = qv::programPaths.baseName.c_str();
+    const char* className = qv::process::programPaths.baseName.c_str();
     if (!previousInstance && !RegisterMainClass(instance, className)) return 0;
     if (!CreateMainWindow(instance, className)) return 0;
     MSG message;

@@ -15,7 +15,7 @@ HFONT CreateMenuFont(const qv::ViewStyle& style) {
 
 bool IsMarked(unsigned id) {
     int n = static_cast<int>(id) - qv::cmdLineFirst;
-    return n >= 0 && n < qv::menuItems.itemCount && qv::menuItems.items[n].marked == 1;
+    return n >= 0 && n < qv::process::menuItems.itemCount && qv::process::menuItems.items[n].marked == 1;
 }
 
 }  // namespace
@@ -24,7 +24,7 @@ void MeasureOwnerDrawItem(HWND window, MEASUREITEMSTRUCT* measure) {
     std::string label;
     if (!qv::OwnerDrawLabel(measure->itemID, &label)) return;
     HDC dc = GetDC(window);
-    HFONT font = CreateMenuFont(qv::activeStyle);
+    HFONT font = CreateMenuFont(qv::process::activeStyle);
     HGDIOBJ previous = SelectObject(dc, font);
     SIZE size{};
     // The last byte of the label is left out of the width.
@@ -39,7 +39,7 @@ void MeasureOwnerDrawItem(HWND window, MEASUREITEMSTRUCT* measure) {
 void DrawOwnerDrawItem(const DRAWITEMSTRUCT* draw) {
     std::string label;
     if (!qv::OwnerDrawLabel(draw->itemID, &label)) return;
-    HFONT font = CreateMenuFont(qv::activeStyle);
+    HFONT font = CreateMenuFont(qv::process::activeStyle);
     HGDIOBJ previous = SelectObject(draw->hDC, font);
     if (draw->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) {
         const bool marked = IsMarked(draw->itemID);

@@ -6,7 +6,7 @@
 #include "common/state.h"
 
 void ReadScreenMetrics() {
-    qv::ScreenMetrics& metrics = qv::screenMetrics;
+    qv::ScreenMetrics& metrics = qv::process::screenMetrics;
     metrics.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     metrics.maximizedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
     metrics.mouseButtons = GetSystemMetrics(SM_CMOUSEBUTTONS);

@@ -8,7 +8,7 @@
 namespace qv {
 
 void InitProgramPaths(std::string_view exePath, std::string_view commandLine) {
-    ProgramPaths& paths = programPaths;
+    ProgramPaths& paths = process::programPaths;
     if (exePath.size() >= 2 && exePath.front() == '"' && exePath.back() == '"')
         exePath = exePath.substr(1, exePath.size() - 2);
     paths.exePath = exePath;
@@ -23,7 +23,7 @@ void InitProgramPaths(std::string_view exePath, std::string_view commandLine) {
 }
 
 std::string DefaultSettingsPath() {
-    return std::string(programPaths.exeFolder.view()) + std::string(programPaths.baseName.view()) + ".ini";
+    return std::string(process::programPaths.exeFolder.view()) + std::string(process::programPaths.baseName.view()) + ".ini";
 }
 
 }  // namespace qv

@@ -21,6 +21,7 @@ ViewStyle DefaultRootStyle() {
     return style;
 }
 
+namespace process {
 ProgramPaths programPaths;
 ScreenMetrics screenMetrics;
 os::Window mainWindow = nullptr;
@@ -43,6 +44,7 @@ int startMode = 0;
 int listMode = 0;
 int copyRequest = 0;
 int clipboardPrefix = 0;
+}  // namespace process
 
 namespace {
 // Rebuilt in place: the tables are too large for a temporary on a thread's stack.
@@ -58,27 +60,27 @@ void Reinit(T (&array)[N]) {
 }  // namespace
 
 const char* CurrentFilePath() {
-    if (currentFile < 0 || currentFile >= kMaxFiles) return "";
-    return fileList[currentFile].path.c_str();
+    if (process::currentFile < 0 || process::currentFile >= kMaxFiles) return "";
+    return process::fileList[process::currentFile].path.c_str();
 }
 
 void ResetProcessState() {
-    Reinit(programPaths);
-    Reinit(screenMetrics);
-    mainWindow = previousForeground = nullptr;
-    Reinit(menuState);
-    Reinit(settings);
-    Reinit(launchers);
-    launcherCount = currentLauncher = 0;
-    Reinit(menuItems);
-    Reinit(menuPlacement);
-    Reinit(activeStyle);
-    Reinit(fileList);
-    fileCount = currentFile = 0;
-    folderCounter = -1;
-    listingStopped = 0;
-    startPath.clear();
-    startMode = listMode = copyRequest = clipboardPrefix = 0;
+    Reinit(process::programPaths);
+    Reinit(process::screenMetrics);
+    process::mainWindow = process::previousForeground = nullptr;
+    Reinit(process::menuState);
+    Reinit(process::settings);
+    Reinit(process::launchers);
+    process::launcherCount = process::currentLauncher = 0;
+    Reinit(process::menuItems);
+    Reinit(process::menuPlacement);
+    Reinit(process::activeStyle);
+    Reinit(process::fileList);
+    process::fileCount = process::currentFile = 0;
+    process::folderCounter = -1;
+    process::listingStopped = 0;
+    process::startPath.clear();
+    process::startMode = process::listMode = process::copyRequest = process::clipboardPrefix = 0;
 }
 
 }  // namespace qv

@@ -126,6 +126,9 @@ enum MenuType { fixedOnly = 0, folderList = 1, textPage = 2, folderListAgain = 3
 ViewStyle DefaultSubmenuStyle();
 ViewStyle DefaultRootStyle();
 
+// The records of one run, shared by the subsystems: named process:: at every
+// use so that they never pass for locals.
+namespace process {
 extern ProgramPaths programPaths;
 extern ScreenMetrics screenMetrics;
 extern os::Window mainWindow;
@@ -148,6 +151,7 @@ extern int startMode;
 extern int listMode;     // left by the last macro expansion: 0 none, 1 "%M" quoted, 2 %M, 3 "%T" quoted, 4 %T
 extern int copyRequest;  // left by the last macro expansion: 0 none, 1 %C, 2 %X
 extern int clipboardPrefix;
+}  // namespace process
 
 // The path of fileList[currentFile]; empty when currentFile is outside the table.
 const char* CurrentFilePath();

@@ -15,7 +15,7 @@ bool SetMatches(const KeywordSets& sets, int set, std::string_view line) {
 }  // namespace
 
 bool LineMatchesFilter(std::string_view line) {
-    const KeywordSets& sets = settings.keywordSets;
+    const KeywordSets& sets = process::settings.keywordSets;
     if (!sets.filterActive) return true;
     if (sets.selected[0] == 1)  // set 0: any one of its words
         for (int w = 0; w < sets.wordCount[0]; ++w)
@@ -48,7 +48,7 @@ std::string FilterLabel(const KeywordSets& sets, int set) {
 }  // namespace
 
 void AppendFilterSubmenu(os::Menu menu) {
-    const KeywordSets& sets = settings.keywordSets;
+    const KeywordSets& sets = process::settings.keywordSets;
     os::Menu submenu = os::CreatePopupMenu();
     os::AppendMenuItem(submenu, os::kMfString, cmdGrepAll, "&all");
     bool separated = false;

@@ -21,10 +21,10 @@ bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
 
 void AppendFile(const std::string& path, const std::string& name, int folderNumber) {
     if (path.size() >= kPathLimit) return;  // cannot be held; the listing goes on
-    if (fileCount >= kMaxFiles) return;
+    if (process::fileCount >= kMaxFiles) return;
     int index = FindFilterIndex(SplitPath(name).extension);
     if (index < 0) return;
-    FileEntry& entry = fileList[fileCount++];
+    FileEntry& entry = process::fileList[process::fileCount++];
     entry.path = path;
     entry.folderNumber = folderNumber;
     entry.filterIndex = index;
@@ -36,7 +36,7 @@ void ListOwnFilesThenSubfolders(const std::string& folder, int folderNumber) {
     os::FindEntry entry;
     os::Find search = os::FindFirstFile((folder + kAllFiles).c_str(), &entry);
     if (!search) {
-        listingStopped = 1;
+        process::listingStopped = 1;
         return;
     }
     std::vector<std::string> subfolders;
@@ -47,29 +47,29 @@ void ListOwnFilesThenSubfolders(const std::string& folder, int folderNumber) {
             continue;
         }
         AppendFile(folder + entry.name, entry.name, folderNumber);
-        if (fileCount >= kMaxFiles) listingStopped = 1;
-    } while (!listingStopped && os::FindNextFile(search, &entry));
+        if (process::fileCount >= kMaxFiles) process::listingStopped = 1;
+    } while (!process::listingStopped && os::FindNextFile(search, &entry));
     os::FindClose(search);
-    if (listingStopped) return;
-    if (!settings.includeSubfolders) {
-        listingStopped = 1;
+    if (process::listingStopped) return;
+    if (!process::settings.includeSubfolders) {
+        process::listingStopped = 1;
         return;
     }
     for (const std::string& subfolder : subfolders) {
         // A folder whose search pattern is too long cannot be searched; skip it.
         if (subfolder.size() + 1 + sizeof kAllFiles - 1 >= kPathLimit) continue;
         ListFolder(subfolder);
-        if (listingStopped) break;
+        if (process::listingStopped) break;
     }
 }
 
 std::string SortKey(const FileEntry& entry) {
     std::string name = SplitPath(entry.path.view()).name;
-    bool byFolder = settings.folderGrouping != 0;
+    bool byFolder = process::settings.folderGrouping != 0;
     char numbers[32] = "";
-    if (settings.sortByFilter == 1 && byFolder)
+    if (process::settings.sortByFilter == 1 && byFolder)
         std::snprintf(numbers, sizeof numbers, "%02d%02d", entry.folderNumber, entry.filterIndex);
-    else if (settings.sortByFilter == 1)
+    else if (process::settings.sortByFilter == 1)
         std::snprintf(numbers, sizeof numbers, "%02d", entry.filterIndex);
     else if (byFolder)
         std::snprintf(numbers, sizeof numbers, "%02d", entry.folderNumber);
@@ -77,21 +77,21 @@ std::string SortKey(const FileEntry& entry) {
 }
 
 void AppendFileItem(os::Menu root, unsigned flags, int index) {
-    PathParts parts = SplitPath(fileList[index].path.view());
+    PathParts parts = SplitPath(process::fileList[index].path.view());
     std::string label = parts.name + parts.extension;
     os::AppendMenuItem(root, flags, cmdFileFirst + unsigned(index), label.c_str());
 }
 
 int FindCurrentFile() {
-    for (int i = 0; i < fileCount; ++i)
-        if (EqualsI(fileList[i].path.view(), startPath.view())) return i;
+    for (int i = 0; i < process::fileCount; ++i)
+        if (EqualsI(process::fileList[i].path.view(), process::startPath.view())) return i;
     return 0;
 }
 
 // A named file whose extension is not listed gets it in front, so that the
 // file itself is listed and, sorted by extension, comes first.
 void InsertExtension(const std::string& extension) {
-    Settings& s = settings;
+    Settings& s = process::settings;
     if (FindFilterIndex(extension) >= 0 || s.extensionFilterCount >= kMaxExtensions) return;
     int count = s.extensionFilterCount < 0 ? 0 : s.extensionFilterCount;
     for (int i = count; i > 0; --i) s.extensionFilters[i] = s.extensionFilters[i - 1];
@@ -102,40 +102,40 @@ void InsertExtension(const std::string& extension) {
 }  // namespace
 
 void ShowStartMenu(os::Window window) {
-    if (startMode == 1) {
+    if (process::startMode == 1) {
         std::string folder;
-        if (os::PathIsDirectory(startPath.c_str())) {
-            folder = startPath.c_str();
+        if (os::PathIsDirectory(process::startPath.c_str())) {
+            folder = process::startPath.c_str();
         } else {
-            startMode = 2;
-            PathParts parts = SplitPath(startPath.view());
+            process::startMode = 2;
+            PathParts parts = SplitPath(process::startPath.view());
             folder = parts.drive + parts.folder;
             InsertExtension(parts.extension);
         }
-        folderCounter = -1;
-        fileCount = 0;
-        listingStopped = 0;
+        process::folderCounter = -1;
+        process::fileCount = 0;
+        process::listingStopped = 0;
         ListFolder(folder);
         SortFileList();
     }
-    if (startMode == 2) {
-        if (fileCount == 0) startMode = 0;
-        else currentFile = FindCurrentFile();
+    if (process::startMode == 2) {
+        if (process::fileCount == 0) process::startMode = 0;
+        else process::currentFile = FindCurrentFile();
     }
-    ShowPopupMenu(window, startMode);
+    ShowPopupMenu(window, process::startMode);
     os::CloseWindow(window);
 }
 
 void ListFolder(std::string_view folder) {
     std::string d(folder);
     if (!d.empty() && !EndsWithBackslash(d)) d += '\\';
-    ListOwnFilesThenSubfolders(d, ++folderCounter);
+    ListOwnFilesThenSubfolders(d, ++process::folderCounter);
 }
 
 // An empty entry matches exactly the names without an extension.
 int FindFilterIndex(std::string_view extension) {
-    for (int i = 0; i < settings.extensionFilterCount && i < kMaxExtensions; ++i)
-        if (EqualsI(settings.extensionFilters[i].view(), extension)) return i;
+    for (int i = 0; i < process::settings.extensionFilterCount && i < kMaxExtensions; ++i)
+        if (EqualsI(process::settings.extensionFilters[i].view(), extension)) return i;
     return -1;
 }
 
@@ -143,11 +143,11 @@ int FindFilterIndex(std::string_view extension) {
 // it runs on ranks so that the locale comparison, slow on Windows, is called
 // n log n times instead of n * n / 2, and entries move once at the end.
 void SortFileList() {
-    const int count = fileCount < kMaxFiles ? fileCount : kMaxFiles;
+    const int count = process::fileCount < kMaxFiles ? process::fileCount : kMaxFiles;
     std::string keys[kMaxFiles];
     int byKey[kMaxFiles];
     for (int i = 0; i < count; ++i) {
-        keys[i] = SortKey(fileList[i]);
+        keys[i] = SortKey(process::fileList[i]);
         byKey[i] = i;
     }
     std::stable_sort(byKey, byKey + count,
@@ -163,32 +163,32 @@ void SortFileList() {
         for (int j = i + 1; j < count; ++j)
             if (rank[order[i]] > rank[order[j]]) std::swap(order[i], order[j]);
     static FileEntry sorted[kMaxFiles];  // too large for the stack of a window procedure
-    for (int i = 0; i < count; ++i) sorted[i] = fileList[order[i]];
-    std::copy(sorted, sorted + count, fileList);
+    for (int i = 0; i < count; ++i) sorted[i] = process::fileList[order[i]];
+    std::copy(sorted, sorted + count, process::fileList);
 }
 
 void BuildFolderList(os::Menu root) {
-    if (fileCount == 0) {
+    if (process::fileCount == 0) {
         os::AppendMenuItem(root, os::kMfString, cmdTitle, "non file");
         return;
     }
     int inColumn = 0;
     bool breakPending = false;
     int lastFolder = 0;
-    for (int i = 0; i < fileCount; ++i) {
-        if (inColumn >= screenMetrics.itemsPerPage) breakPending = true;
+    for (int i = 0; i < process::fileCount; ++i) {
+        if (inColumn >= process::screenMetrics.itemsPerPage) breakPending = true;
         unsigned flags = os::kMfString;
         // A column ends only where the folder changes.
-        if (fileList[i].folderNumber != lastFolder) {
-            if (breakPending || settings.folderGrouping == 2) {
+        if (process::fileList[i].folderNumber != lastFolder) {
+            if (breakPending || process::settings.folderGrouping == 2) {
                 flags = os::kMfMenuBarBreak;
                 inColumn = 0;
                 breakPending = false;
-            } else if (settings.folderGrouping == 1) {
+            } else if (process::settings.folderGrouping == 1) {
                 os::AppendMenuItem(root, os::kMfSeparator, cmdFolderSeparator, nullptr);
                 ++inColumn;
             }
-            lastFolder = fileList[i].folderNumber;
+            lastFolder = process::fileList[i].folderNumber;
         }
         AppendFileItem(root, flags, i);
         ++inColumn;

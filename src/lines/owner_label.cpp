@@ -7,13 +7,13 @@
 namespace qv {
 
 bool OwnerDrawLabel(unsigned id, std::string* label) {
-    if (id < cmdLineFirst || menuItems.itemCount <= 0) return false;
-    if (id - cmdLineFirst >= unsigned(menuItems.itemCount)) return false;
-    const MenuItem& item = menuItems.items[id - cmdLineFirst];
+    if (id < cmdLineFirst || process::menuItems.itemCount <= 0) return false;
+    if (id - cmdLineFirst >= unsigned(process::menuItems.itemCount)) return false;
+    const MenuItem& item = process::menuItems.items[id - cmdLineFirst];
     // The text starts in the same column whether the item is marked or not.
     const char* mark = item.marked == 1 ? "*" : " ";
     label->assign(32 + item.text.size(), '\0');
-    int length = activeStyle.lineNumbers == 1
+    int length = process::activeStyle.lineNumbers == 1
                      ? std::snprintf(&(*label)[0], label->size(), "%s %04d  %s", mark,
                                      item.lineNumber, item.text.c_str())
                      : std::snprintf(&(*label)[0], label->size(), "%s  %s", mark, item.text.c_str());

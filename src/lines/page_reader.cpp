@@ -54,7 +54,7 @@ enum class LineRead { line, end, failed };
 LineRead NextLine(ChunkedFile* f, LineText* shown, LineText* full) {
     if (f->linesEnded) return LineRead::end;
     LineScanner scanner;
-    StartLine(&scanner, activeStyle.tabWidth);
+    StartLine(&scanner, process::activeStyle.tabWidth);
     for (;;) {
         if (f->position == f->length) {
             if (!f->dataEnded && !ReadChunk(f)) return LineRead::failed;
@@ -74,15 +74,15 @@ LineRead NextLine(ChunkedFile* f, LineText* shown, LineText* full) {
 }
 
 void ClearTable() {
-    menuItems.itemCount = menuItems.markedCount = menuItems.linesScanned = 0;
+    process::menuItems.itemCount = process::menuItems.markedCount = process::menuItems.linesScanned = 0;
 }
 
 void ListLine(std::string_view shown, int itemWidth) {
-    MenuItem& item = menuItems.items[menuItems.itemCount];
+    MenuItem& item = process::menuItems.items[process::menuItems.itemCount];
     MakeItemText(shown, itemWidth, &item.text);
     item.marked = 0;
-    item.lineNumber = menuItems.linesScanned + 1;
-    ++menuItems.itemCount;
+    item.lineNumber = process::menuItems.linesScanned + 1;
+    ++process::menuItems.itemCount;
 }
 
 int PageLimit(const ViewStyle& style) {
@@ -108,17 +108,17 @@ PageRead ReadPage(const char* path, const ViewStyle& style) {
     const int limit = PageLimit(style);
     for (;;) {
         LineText shown;
-        LineText& full = menuItems.items[menuItems.itemCount].fullText;
+        LineText& full = process::menuItems.items[process::menuItems.itemCount].fullText;
         LineRead read = NextLine(&file, &shown, &full);
         if (read == LineRead::failed) {
             ClearTable();
             return PageRead::failed;
         }
         if (read == LineRead::end) break;
-        if (menuItems.linesScanned >= style.firstLine && LineMatchesFilter(full.view()))
+        if (process::menuItems.linesScanned >= style.firstLine && LineMatchesFilter(full.view()))
             ListLine(shown.view(), style.itemWidth);
-        ++menuItems.linesScanned;
-        if (menuItems.linesScanned >= kMaxLinesScanned || menuItems.itemCount >= limit) break;
+        ++process::menuItems.linesScanned;
+        if (process::menuItems.linesScanned >= kMaxLinesScanned || process::menuItems.itemCount >= limit) break;
     }
     return file.anyData ? PageRead::ok : PageRead::empty;
 }

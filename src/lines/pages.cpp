@@ -14,7 +14,7 @@ namespace {
 // Owner drawing and tab expansion read the style of the menu being built; the
 // page's extent is read from the builder's own style.
 void TakeActiveStyle(const ViewStyle& style) {
-    activeStyle = style;
+    process::activeStyle = style;
 }
 
 void AppendHeading(os::Menu menu, const char* path) {
@@ -25,12 +25,12 @@ void AppendHeading(os::Menu menu, const char* path) {
 }
 
 void AppendTableItems(os::Menu menu) {
-    for (int k = 0; k < menuItems.itemCount; ++k) {
-        const MenuItem& item = menuItems.items[k];
+    for (int k = 0; k < process::menuItems.itemCount; ++k) {
+        const MenuItem& item = process::menuItems.items[k];
         unsigned id = cmdLineFirst + unsigned(k);
-        if (activeStyle.customFont == 1) {
+        if (process::activeStyle.customFont == 1) {
             os::AppendMenuItem(menu, os::kMfOwnerDraw, id, "");
-        } else if (activeStyle.lineNumbers == 1) {
+        } else if (process::activeStyle.lineNumbers == 1) {
             std::string label(16 + item.text.size(), '\0');
             label.resize(std::snprintf(&label[0], label.size(), "%04d  %s", item.lineNumber,
                                        item.text.c_str()));
@@ -42,12 +42,12 @@ void AppendTableItems(os::Menu menu) {
 }
 
 void AppendLauncherSubmenu(os::Menu menu) {
-    os::AppendMenuItem(menu, os::kMfString, cmdLauncherMenu, launchers[0].label.c_str());
+    os::AppendMenuItem(menu, os::kMfString, cmdLauncherMenu, process::launchers[0].label.c_str());
     os::Menu submenu = os::CreatePopupMenu();
-    int count = launcherCount < kMaxLaunchers ? launcherCount : kMaxLaunchers;
+    int count = process::launcherCount < kMaxLaunchers ? process::launcherCount : kMaxLaunchers;
     for (int i = 0; i < count; ++i)
         os::AppendMenuItem(submenu, i == 0 ? os::kMfChecked : os::kMfString,
-                           cmdLauncherFirst + unsigned(i), launchers[i].label.c_str());
+                           cmdLauncherFirst + unsigned(i), process::launchers[i].label.c_str());
     os::SetMenuItemSubmenu(menu, cmdLauncherMenu, submenu);
 }
 
@@ -64,9 +64,9 @@ bool AppendLineItems(os::Menu menu, const ViewStyle& style, bool heading) {
     if (heading) AppendHeading(menu, path);
     if (read == PageRead::empty)
         os::AppendMenuItem(menu, os::kMfString, cmdMessage, "non data");
-    else if (menuItems.itemCount == 0)
+    else if (process::menuItems.itemCount == 0)
         os::AppendMenuItem(menu, os::kMfString, cmdMessage,
-                           settings.keywordSets.filterActive ? "non grep" : "non line");
+                           process::settings.keywordSets.filterActive ? "non grep" : "non line");
     else
         AppendTableItems(menu);
     return true;
@@ -85,15 +85,15 @@ void AppendNavigationItems(os::Menu menu, unsigned nextId, unsigned previousId) 
 
 void FillFileSubmenu(os::Menu submenu, int fileIndex) {
     if (fileIndex < 0 || fileIndex >= kMaxFiles) return;
-    currentFile = fileIndex;
+    process::currentFile = fileIndex;
     for (int position = os::GetMenuItemCount(submenu) - 1; position >= 0; --position)
         os::DeleteMenuItemAt(submenu, position);
-    if (!AppendLineItems(submenu, settings.submenuStyle, false)) return;
+    if (!AppendLineItems(submenu, process::settings.submenuStyle, false)) return;
     AppendNavigationItems(submenu, cmdNextInSubmenu, cmdReturnInSubmenu);
 }
 
 void BuildFileMenu(os::Menu root) {
-    if (!AppendLineItems(root, settings.rootStyle, true)) return;
+    if (!AppendLineItems(root, process::settings.rootStyle, true)) return;
     AppendNavigationItems(root, cmdNextOnPage, cmdReturnOnPage);
 }
 

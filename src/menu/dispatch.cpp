@@ -13,20 +13,20 @@ CommandPlan Plan(Step step, int argument = 0) { return {step, argument}; }
 
 CommandPlan PlanFileMove(bool forward, bool ctrlHeld) {
     if (ctrlHeld) return Plan(forward ? Step::lastFile : Step::firstFile);
-    if (menuState.alternateChoice == 1) return Plan(Step::folderList);
+    if (process::menuState.alternateChoice == 1) return Plan(Step::folderList);
     return Plan(forward ? Step::nextFile : Step::previousFile);
 }
 
 // A list of no files keeps the first place rather than leave the table.
-int NextFile() { return currentFile < 0 || currentFile + 1 >= fileCount ? 0 : currentFile + 1; }
+int NextFile() { return process::currentFile < 0 || process::currentFile + 1 >= process::fileCount ? 0 : process::currentFile + 1; }
 int PreviousFile() {
-    if (fileCount <= 0) return 0;
-    const int previous = currentFile - 1;
-    return previous < 0 || previous >= fileCount ? fileCount - 1 : previous;
+    if (process::fileCount <= 0) return 0;
+    const int previous = process::currentFile - 1;
+    return previous < 0 || previous >= process::fileCount ? process::fileCount - 1 : previous;
 }
 
 void SelectKeywordSets(int onlySet) {
-    KeywordSets& sets = settings.keywordSets;
+    KeywordSets& sets = process::settings.keywordSets;
     for (int set = 0; set < kKeywordSetCount; ++set) sets.selected[set] = set == onlySet ? 1 : 0;
     sets.selectedCount = onlySet >= 0 ? 1 : 0;
     sets.filterActive = sets.selectedCount > 0 ? 1 : 0;
@@ -44,8 +44,8 @@ CommandPlan PlanCommand(unsigned command, bool ctrlHeld) {
     if (command == cmdReturnInSubmenu || command == cmdReturnOnPage) return PlanFileMove(false, ctrlHeld);
     if (InRange(command, cmdLineFirst, cmdLineLast)) {
         const int item = int(command - cmdLineFirst);
-        if (item >= menuItems.itemCount) return Plan(Step::nothing);
-        if (ctrlHeld && menuState.alternateChoice == 1) return Plan(Step::pageAgain);
+        if (item >= process::menuItems.itemCount) return Plan(Step::nothing);
+        if (ctrlHeld && process::menuState.alternateChoice == 1) return Plan(Step::pageAgain);
         return Plan(Step::applyToItem, item);
     }
     // With Ctrl the keyword choices only show the page again: sets are toggled in the open menu.
@@ -60,18 +60,18 @@ void CarryOutCommand(os::Window window, unsigned command, bool ctrlHeld) {
     int showAgain = textPageAgain;
     switch (plan.step) {
     case Step::nothing: return;
-    case Step::openSettingsFile: OpenWithEditor(programPaths.settingsPath.view()); return;
-    case Step::openManual: OpenWithEditor(programPaths.manualPath.view()); return;
+    case Step::openSettingsFile: OpenWithEditor(process::programPaths.settingsPath.view()); return;
+    case Step::openManual: OpenWithEditor(process::programPaths.manualPath.view()); return;
     case Step::chooseLauncher:
-        currentLauncher = plan.argument;
+        process::currentLauncher = plan.argument;
         ApplyCurrentLauncher(lineSourceFirstMarked, 0, ctrlHeld);
         return;
     case Step::applyToMarked: ApplyCurrentLauncher(lineSourceFirstMarked, 0, ctrlHeld); return;
     case Step::applyToItem: ApplyCurrentLauncher(lineSourceItem, plan.argument, ctrlHeld); return;
-    case Step::nextFile: currentFile = NextFile(); break;
-    case Step::previousFile: currentFile = PreviousFile(); break;
-    case Step::lastFile: currentFile = fileCount > 0 ? fileCount - 1 : 0; break;
-    case Step::firstFile: currentFile = 0; break;
+    case Step::nextFile: process::currentFile = NextFile(); break;
+    case Step::previousFile: process::currentFile = PreviousFile(); break;
+    case Step::lastFile: process::currentFile = process::fileCount > 0 ? process::fileCount - 1 : 0; break;
+    case Step::firstFile: process::currentFile = 0; break;
     case Step::folderList: showAgain = folderListAgain; break;
     case Step::pageAgain: break;
     case Step::allKeywordSets: SelectKeywordSets(-1); break;

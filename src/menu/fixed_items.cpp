@@ -43,7 +43,7 @@ std::string QuoteSpaces(std::string_view path) {
 }
 
 void OpenWithEditor(std::string_view path) {
-    ShellLaunch(settings.editorPath.view(), QuoteSpaces(path));
+    ShellLaunch(process::settings.editorPath.view(), QuoteSpaces(path));
 }
 
 }  // namespace qv

@@ -14,51 +14,51 @@ namespace {
 
 constexpr uint32_t kKeyReleased = 0x80000000u;
 
-bool Highlighted() { return menuState.lastSelectedMenu != nullptr; }
+bool Highlighted() { return process::menuState.lastSelectedMenu != nullptr; }
 
 // The line item of the highlighted id, or -1. The table may describe another
 // submenu than the one highlighted, so an id beyond itemCount is not a line.
 int HighlightedLine() {
-    const unsigned id = menuState.lastSelectedItem;
+    const unsigned id = process::menuState.lastSelectedItem;
     if (!InRange(id, cmdLineFirst, cmdLineLast)) return -1;
     const int k = static_cast<int>(id - cmdLineFirst);
-    return k < menuItems.itemCount ? k : -1;
+    return k < process::menuItems.itemCount ? k : -1;
 }
 
 int HighlightedKeywordSet() {
-    const unsigned id = menuState.lastSelectedItem;
+    const unsigned id = process::menuState.lastSelectedItem;
     return InRange(id, cmdGrepSetFirst, cmdGrepSetLast) ? static_cast<int>(id - cmdGrepSetFirst) : -1;
 }
 
 int HighlightedLauncher() {
-    const unsigned id = menuState.lastSelectedItem;
+    const unsigned id = process::menuState.lastSelectedItem;
     return InRange(id, cmdLauncherFirst, cmdLauncherLast) ? static_cast<int>(id - cmdLauncherFirst) : -1;
 }
 
-bool IsClipLauncher(int n) { return n >= 0 && ContainsI(launchers[n].target.view(), "@clip"); }
+bool IsClipLauncher(int n) { return n >= 0 && ContainsI(process::launchers[n].target.view(), "@clip"); }
 
 void RefreshLineItem(int k) {
     if (!Highlighted()) return;
-    if (activeStyle.customFont == 1)
-        os::SetMenuItemOwnerDraw(menuState.lastSelectedMenu, menuState.lastSelectedItem);
+    if (process::activeStyle.customFont == 1)
+        os::SetMenuItemOwnerDraw(process::menuState.lastSelectedMenu, process::menuState.lastSelectedItem);
     else
-        os::SetMenuItemChecked(menuState.lastSelectedMenu, menuState.lastSelectedItem, menuItems.items[k].marked == 1);
+        os::SetMenuItemChecked(process::menuState.lastSelectedMenu, process::menuState.lastSelectedItem, process::menuItems.items[k].marked == 1);
 }
 
 void CopyLineItem(int k) {
-    if (os::IsKeyDown(os::kVkControl)) clipboardPrefix = 0;
-    AppendClipboardText(menuItems.items[k].fullText.view(), 1);
-    clipboardPrefix = 1;
+    if (os::IsKeyDown(os::kVkControl)) process::clipboardPrefix = 0;
+    AppendClipboardText(process::menuItems.items[k].fullText.view(), 1);
+    process::clipboardPrefix = 1;
 }
 
 void CopyForLauncher(int n) {
-    if (os::IsKeyDown(os::kVkControl)) clipboardPrefix = 0;
-    const std::string text = ExpandMacros(launchers[n].parameters.view(), CurrentFilePath(), 1);
-    if (menuItems.markedCount == 0) CopyItemsToClipboard(allItems, 1);
-    else if (listMode == 1 || listMode == 2) RunMarkedArguments(text, actionCopy);
-    else if (listMode == 3 || listMode == 4) RunMarkedText(text, actionCopy);
+    if (os::IsKeyDown(os::kVkControl)) process::clipboardPrefix = 0;
+    const std::string text = ExpandMacros(process::launchers[n].parameters.view(), CurrentFilePath(), 1);
+    if (process::menuItems.markedCount == 0) CopyItemsToClipboard(allItems, 1);
+    else if (process::listMode == 1 || process::listMode == 2) RunMarkedArguments(text, actionCopy);
+    else if (process::listMode == 3 || process::listMode == 4) RunMarkedText(text, actionCopy);
     else CopyItemsToClipboard(markedItems, 1);
-    clipboardPrefix = 1;
+    process::clipboardPrefix = 1;
 }
 
 // Page Down and Page Up step the highlight on; Shift reverses the direction.
@@ -81,14 +81,14 @@ bool RightButton() {
         CopyLineItem(k);
         return true;
     }
-    const unsigned id = menuState.lastSelectedItem;
+    const unsigned id = process::menuState.lastSelectedItem;
     if (InRange(id, cmdLineFirst, cmdLineLast)) return false;  // not a line of the table
     if (int n = HighlightedLauncher(); n >= 0) {
         if (!IsClipLauncher(n)) return false;
         CopyForLauncher(n);
         return true;
     }
-    menuState.alternateChoice = 1;  // the menu chooses the item; the dispatch sees the right button
+    process::menuState.alternateChoice = 1;  // the menu chooses the item; the dispatch sees the right button
     return false;
 }
 
@@ -134,7 +134,7 @@ bool KeyDown(unsigned virtualKey) {
 // for a key press, like the mouse hook, and swallows the removal that may follow.
 bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData) {
     if (code < 0 || (keyData & kKeyReleased)) return false;
-    MenuState& state = menuState;
+    MenuState& state = process::menuState;
     if (code != kHcNoRemove && state.keyActedEarly == virtualKey && state.keyActedEarlyData == keyData) {
         state.keyActedEarly = 0;
         return true;
@@ -148,24 +148,24 @@ bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData) {
 }
 
 void ToggleItemMark(int item) {
-    if (item < 0 || item >= menuItems.itemCount) return;
-    SetItemMark(item, menuItems.items[item].marked != 1);
+    if (item < 0 || item >= process::menuItems.itemCount) return;
+    SetItemMark(item, process::menuItems.items[item].marked != 1);
 }
 
 void SetItemMark(int item, int marked) {
-    if (item < 0 || item >= menuItems.itemCount) return;
-    MenuItem& line = menuItems.items[item];
+    if (item < 0 || item >= process::menuItems.itemCount) return;
+    MenuItem& line = process::menuItems.items[item];
     marked = marked ? 1 : 0;
     if (line.marked != marked) {
         line.marked = marked;
-        menuItems.markedCount += marked == 1 ? 1 : -1;
+        process::menuItems.markedCount += marked == 1 ? 1 : -1;
     }
     RefreshLineItem(item);
 }
 
 void ToggleKeywordSet(int set) {
     if (set < 0 || set >= kKeywordSetCount) return;
-    KeywordSets& sets = settings.keywordSets;
+    KeywordSets& sets = process::settings.keywordSets;
     if (sets.selected[set] == 1) {
         sets.selected[set] = 0;
         if (--sets.selectedCount <= 0) {
@@ -178,7 +178,7 @@ void ToggleKeywordSet(int set) {
         sets.filterActive = 1;
     }
     if (Highlighted())
-        os::SetMenuItemChecked(menuState.lastSelectedMenu, menuState.lastSelectedItem, sets.selected[set] == 1);
+        os::SetMenuItemChecked(process::menuState.lastSelectedMenu, process::menuState.lastSelectedItem, sets.selected[set] == 1);
 }
 
 }  // namespace qv

@@ -7,12 +7,12 @@ namespace {
 constexpr unsigned kCentred = os::kTpmCenterAlign | os::kTpmVCenterAlign;
 
 MenuPlacement ScreenCentre() {
-    return {screenMetrics.screenWidth / 2, screenMetrics.maximizedHeight / 2, kTrackBaseFlags | kCentred};
+    return {process::screenMetrics.screenWidth / 2, process::screenMetrics.maximizedHeight / 2, kTrackBaseFlags | kCentred};
 }
 
 MenuPlacement OverActiveWindow() {
     os::Rect rect;
-    if (!previousForeground || !os::GetWindowRect(previousForeground, &rect)) return ScreenCentre();
+    if (!process::previousForeground || !os::GetWindowRect(process::previousForeground, &rect)) return ScreenCentre();
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return ScreenCentre();
     return {rect.left + width / 2, rect.top + height / 2, kTrackBaseFlags | kCentred};
@@ -21,7 +21,7 @@ MenuPlacement OverActiveWindow() {
 // Without a mouse, or without a cursor position to read, the screen centre stands in.
 MenuPlacement AtCursor(unsigned alignment) {
     os::Point cursor;
-    if (screenMetrics.mouseButtons == 0 || !os::GetCursorPos(&cursor)) return ScreenCentre();
+    if (process::screenMetrics.mouseButtons == 0 || !os::GetCursorPos(&cursor)) return ScreenCentre();
     return {cursor.x, cursor.y, kTrackBaseFlags | alignment};
 }
 
@@ -29,13 +29,13 @@ MenuPlacement AtCursor(unsigned alignment) {
 
 MenuPlacement PlaceMenu(int menuType) {
     if (menuType == folderListAgain || menuType == textPageAgain) {
-        MenuPlacement stored = menuPlacement;
+        MenuPlacement stored = process::menuPlacement;
         stored.flags |= kTrackBaseFlags;  // the choice must come back as the result
         return stored;
     }
-    switch (settings.positionMode) {
+    switch (process::settings.positionMode) {
     case positionActive: return OverActiveWindow();
-    case positionFixed: return {settings.fixedX, settings.fixedY, kTrackBaseFlags};
+    case positionFixed: return {process::settings.fixedX, process::settings.fixedY, kTrackBaseFlags};
     case positionMouse: return AtCursor(0);
     case positionMouse2: return AtCursor(os::kTpmVCenterAlign);
     default: return ScreenCentre();

@@ -25,12 +25,12 @@ void FillRootMenu(os::Menu root, int menuType) {
 
 // Tracks the menu with the hooks in place; the chosen command, 0 for none.
 int TrackMenu(os::Window window, os::Menu root, const MenuPlacement& place) {
-    menuState.menuOpen = 1;
-    menuState.alternateChoice = 0;
+    process::menuState.menuOpen = 1;
+    process::menuState.alternateChoice = 0;
     // What an earlier showing left selected must not pass for this menu's selection.
-    menuState.lastSelectedItem = 0;
-    menuState.lastSelectedMenu = nullptr;
-    menuState.lastSelectByMouse = 0;
+    process::menuState.lastSelectedItem = 0;
+    process::menuState.lastSelectedMenu = nullptr;
+    process::menuState.lastSelectByMouse = 0;
     os::SetForegroundWindow(window);  // the menu takes the keyboard and closes on a click elsewhere
     os::InstallMenuHooks(window);
     const int command = os::TrackPopupMenu(root, place.flags, place.x, place.y, window);
@@ -45,15 +45,15 @@ void ShowPopupMenu(os::Window window, int menuType) {
     os::Menu root = os::CreatePopupMenu();
     if (!root) return;
     FillRootMenu(root, menuType);
-    menuPlacement = PlaceMenu(menuType);
-    const int command = TrackMenu(window, root, menuPlacement);
+    process::menuPlacement = PlaceMenu(menuType);
+    const int command = TrackMenu(window, root, process::menuPlacement);
     DestroySubmenus(root);
     os::DestroyMenu(root);
-    menuState.menuOpen = 0;
-    menuState.lastSelectedMenu = nullptr;
+    process::menuState.menuOpen = 0;
+    process::menuState.lastSelectedMenu = nullptr;
 
     const bool ctrlHeld = os::IsKeyDown(os::kVkControl);
-    if (os::IsKeyDown(os::kVkShift)) menuState.alternateChoice = 1;
+    if (os::IsKeyDown(os::kVkShift)) process::menuState.alternateChoice = 1;
     if (command > 0) CarryOutCommand(window, unsigned(command), ctrlHeld);
 }
 

@@ -226,7 +226,7 @@ bool ClipboardSetText(std::string_view text) {
     std::memcpy(bytes, text.data(), text.size());
     GlobalUnlock(block);
     // The hidden window owns the clipboard: a null owner makes SetClipboardData fail.
-    if (!OpenClipboard(Hwnd(qv::mainWindow))) {
+    if (!OpenClipboard(Hwnd(qv::process::mainWindow))) {
         GlobalFree(block);
         return false;
     }

@@ -9,7 +9,7 @@
 namespace qv {
 
 bool StartWithKeptText(TextBlock* result) {
-    if (!clipboardPrefix) return true;
+    if (!process::clipboardPrefix) return true;
     std::string kept;
     if (!os::ClipboardHasText() || !os::ClipboardGetText(&kept) || kept.empty()) return false;
     result->Append(kept);
@@ -24,7 +24,7 @@ int SetClipboardText(std::string_view text, int beep) {
 }
 
 int AppendClipboardText(std::string_view text, int beep) {
-    if (!clipboardPrefix) return SetClipboardText(text, beep);
+    if (!process::clipboardPrefix) return SetClipboardText(text, beep);
     TextBlock combined;
     if (!StartWithKeptText(&combined)) return 0;
     combined.Append(text);
@@ -35,8 +35,8 @@ int AppendClipboardText(std::string_view text, int beep) {
 int CopyItemsToClipboard(ItemSelection selection, int beep) {
     TextBlock result;
     if (!StartWithKeptText(&result)) return 0;
-    for (int k = 0; k < menuItems.itemCount; ++k) {
-        const MenuItem& item = menuItems.items[k];
+    for (int k = 0; k < process::menuItems.itemCount; ++k) {
+        const MenuItem& item = process::menuItems.items[k];
         if (selection == markedItems && item.marked != 1) continue;
         result.Append(item.fullText.view());
         result.Append(kLineEnd);

@@ -65,7 +65,7 @@ int ListModeOf(std::string_view text) {
 
 std::string ExpandMacros(std::string_view templateText, std::string_view path, int lineNumber) {
     std::string text = Cut(std::string(templateText), kExpandedLimit);
-    listMode = copyRequest = 0;
+    process::listMode = process::copyRequest = 0;
     const PathParts parts = SplitPath(path);
     const std::string driveAndFolder = parts.drive + parts.folder;
 
@@ -78,15 +78,15 @@ std::string ExpandMacros(std::string_view templateText, std::string_view path, i
     text = ReplaceAll(text, "%A", parts.name, false);
     text = ReplaceAll(text, "%B", driveAndFolder + parts.name, false);
 
-    if (RemoveFirst(&text, "%C")) copyRequest = 1;
-    if (RemoveFirst(&text, "%X")) copyRequest = 2;
+    if (RemoveFirst(&text, "%C")) process::copyRequest = 1;
+    if (RemoveFirst(&text, "%X")) process::copyRequest = 2;
 
     text = ReplaceAll(text, "%$J", std::to_string(lineNumber), false);
-    const int window = static_cast<int>(reinterpret_cast<intptr_t>(previousForeground));
+    const int window = static_cast<int>(reinterpret_cast<intptr_t>(process::previousForeground));
     text = ReplaceAll(text, "%$W", std::to_string(window), false);
 
     text = Cut(std::move(text), kExpandedLimit);
-    listMode = ListModeOf(text);
+    process::listMode = ListModeOf(text);
     return text;
 }
 

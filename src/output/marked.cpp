@@ -36,17 +36,17 @@ Placeholder FindPlaceholder(std::string_view text, std::string_view quoted, std:
 }
 
 std::string_view CurrentTarget() {
-    if (currentLauncher < 0 || currentLauncher >= kMaxLaunchers) return {};
-    return launchers[currentLauncher].target.view();
+    if (process::currentLauncher < 0 || process::currentLauncher >= kMaxLaunchers) return {};
+    return process::launchers[process::currentLauncher].target.view();
 }
 
 // Appends the marked lines; false when none is marked.
 bool AppendMarkedLines(TextBlock* command, Joining joining) {
-    const bool quoteEach = joining == separateArguments && listMode == 1;
-    const bool quoteGroup = joining == oneText && listMode == 3;
+    const bool quoteEach = joining == separateArguments && process::listMode == 1;
+    const bool quoteGroup = joining == oneText && process::listMode == 3;
     bool any = false;
-    for (int k = 0; k < menuItems.itemCount; ++k) {
-        const MenuItem& item = menuItems.items[k];
+    for (int k = 0; k < process::menuItems.itemCount; ++k) {
+        const MenuItem& item = process::menuItems.items[k];
         if (item.marked != 1) continue;
         if (!any && quoteGroup) command->Append("\"");
         any = true;

@@ -24,7 +24,7 @@ bool Search(const char* pathList, const std::string& name, bool tryExe, std::str
 }
 
 void AddLauncher(std::string_view target, std::string_view label, std::string_view parameters) {
-    LauncherEntry& entry = launchers[launcherCount++];
+    LauncherEntry& entry = process::launchers[process::launcherCount++];
     entry.target = target;
     entry.label = label;
     entry.parameters = parameters;
@@ -71,7 +71,7 @@ bool ResolveProgramPath(std::string_view nameText, bool tryExe, std::string* pat
         return true;
     }
     std::string found;
-    if ((settings.searchPathSet == 1 && Search(settings.searchPath.c_str(), name, tryExe, &found)) ||
+    if ((process::settings.searchPathSet == 1 && Search(process::settings.searchPath.c_str(), name, tryExe, &found)) ||
         Search(nullptr, name, tryExe, &found)) {
         *path = found;
         return true;
@@ -85,19 +85,19 @@ bool ResolveProgramPath(std::string_view nameText, bool tryExe, std::string* pat
 //   @system, @clip, @clipX built-in targets (any case; "@clip..." is "@clip")
 //   >parameters            replaces the parameters of the entry added last
 void ReadExecSection(std::string_view content) {
-    launcherCount = 0;
-    currentLauncher = 0;
+    process::launcherCount = 0;
+    process::currentLauncher = 0;
     ForEachSectionLine(content, "[exec]", [](const std::string& line) {
         if (IsSectionEnd(line)) return false;
-        if (launcherCount > 0 && !line.empty() && line[0] == '>') {
-            launchers[launcherCount - 1].parameters = std::string_view(line).substr(1);
+        if (process::launcherCount > 0 && !line.empty() && line[0] == '>') {
+            process::launchers[process::launcherCount - 1].parameters = std::string_view(line).substr(1);
             return true;
         }
-        if (launcherCount == kMaxLaunchers) return false;
+        if (process::launcherCount == kMaxLaunchers) return false;
         ReadEntryLine(line);
         return true;
     });
-    if (launcherCount == 0) AddLauncher("@system", "@system", "");
+    if (process::launcherCount == 0) AddLauncher("@system", "@system", "");
 }
 
 }  // namespace qv

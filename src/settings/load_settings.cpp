@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kSettingsError = "設定ファイル異常";
 
 os::File OpenSettingsFile() {
-    ProgramPaths& paths = programPaths;
+    ProgramPaths& paths = process::programPaths;
     const std::string own = DefaultSettingsPath();
     if (os::PathFileExists(paths.settingsPath.c_str()))
         return os::OpenFileRead(paths.settingsPath.c_str(), os::OpenMode::existing);
@@ -31,12 +31,12 @@ os::File OpenSettingsFile() {
 }
 
 void ApplyDefaults() {
-    settings.submenuStyle = DefaultSubmenuStyle();
-    settings.rootStyle = DefaultRootStyle();
-    settings.sortByFilter = 0;
-    settings.folderGrouping = 0;
-    settings.editorPath.clear();
-    settings.searchPathSet = 0;
+    process::settings.submenuStyle = DefaultSubmenuStyle();
+    process::settings.rootStyle = DefaultRootStyle();
+    process::settings.sortByFilter = 0;
+    process::settings.folderGrouping = 0;
+    process::settings.editorPath.clear();
+    process::settings.searchPathSet = 0;
 }
 
 // The keyword table: compared in this order, the first match decides.
@@ -44,22 +44,22 @@ void InterpretSystemLine(const std::string& line) {
     const size_t length = line.size();
     const std::string_view text = line;
     auto value = [&](size_t keywordLength) { return text.substr(keywordLength); };
-    KeywordSets& sets = settings.keywordSets;
+    KeywordSets& sets = process::settings.keywordSets;
 
     if (StartsWithI(text, "@path=")) {
         if (length > 6) ApplySearchPathOption(text.substr(6));
     } else if (StartsWithI(text, "@menu=")) {
-        if (settings.positionMode == positionUnset && length > 8) ParseMenuOption(value(6));
+        if (process::settings.positionMode == positionUnset && length > 8) ParseMenuOption(value(6));
     } else if (StartsWithI(text, "@font=")) {
         if (length > 6) ParseFontOption(value(6));
     } else if (StartsWithI(text, "@text=")) {
         if (length > 6) ParseTextOption(value(6));
     } else if (StartsWithI(text, "@sub")) {
-        settings.includeSubfolders = 1;
+        process::settings.includeSubfolders = 1;
     } else if (StartsWithI(text, "@list=")) {
         if (length > 6) ParseListOption(value(6));
     } else if (StartsWithI(text, "@filter=")) {
-        if (settings.extensionFilterCount == 0 && length > 9) ParseFilterOption(value(8));
+        if (process::settings.extensionFilterCount == 0 && length > 9) ParseFilterOption(value(8));
     } else if (StartsWithI(text, "@editor=")) {
         ApplyEditorOption(text.substr(8));
     } else if (StartsWithI(text, "@grep") && length >= 7 && text[5] >= '0' && text[5] <= '9' && text[6] == '=') {
@@ -75,10 +75,10 @@ void ReadSystemSection(std::string_view content) {
         InterpretSystemLine(line);
         return true;
     });
-    if (settings.positionMode == positionUnset) settings.positionMode = positionCenter;
-    if (settings.extensionFilterCount == 0) {
-        settings.extensionFilters[0] = ".txt";
-        settings.extensionFilterCount = 1;
+    if (process::settings.positionMode == positionUnset) process::settings.positionMode = positionCenter;
+    if (process::settings.extensionFilterCount == 0) {
+        process::settings.extensionFilters[0] = ".txt";
+        process::settings.extensionFilterCount = 1;
     }
 }
 

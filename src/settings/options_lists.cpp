@@ -10,8 +10,8 @@ namespace qv {
 void ParseFilterOption(std::string_view value) {
     FieldCutter fields(value, kFilterFields);
     std::string entry;
-    while (settings.extensionFilterCount < kMaxExtensions && fields.Next(&entry)) {
-        if (!entry.empty()) settings.extensionFilters[settings.extensionFilterCount++] = entry;
+    while (process::settings.extensionFilterCount < kMaxExtensions && fields.Next(&entry)) {
+        if (!entry.empty()) process::settings.extensionFilters[process::settings.extensionFilterCount++] = entry;
     }
 }
 
@@ -20,7 +20,7 @@ void ParseFilterOption(std::string_view value) {
 // counted; at most 10. A set the command line asked for is selected by its first word.
 void ParseKeywordSet(std::string_view value, int set) {
     if (set < 0 || set >= kKeywordSetCount) return;
-    KeywordSets& sets = settings.keywordSets;
+    KeywordSets& sets = process::settings.keywordSets;
     sets.wordCount[set] = 0;
     FieldCutter fields(value, kKeywordFields);
     std::string word;

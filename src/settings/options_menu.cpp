@@ -10,13 +10,13 @@ namespace {
 // The placement words, in the order they are tested. The mouse modes need a mouse.
 bool ApplyPositionWord(const std::string& word) {
     if (ContainsI(word, "mouse")) {
-        if (screenMetrics.mouseButtons != 0) settings.positionMode = positionMouse;
+        if (process::screenMetrics.mouseButtons != 0) process::settings.positionMode = positionMouse;
     } else if (ContainsI(word, "mous2")) {
-        if (screenMetrics.mouseButtons != 0) settings.positionMode = positionMouse2;
+        if (process::screenMetrics.mouseButtons != 0) process::settings.positionMode = positionMouse2;
     } else if (ContainsI(word, "center")) {
-        settings.positionMode = positionCenter;
+        process::settings.positionMode = positionCenter;
     } else if (ContainsI(word, "active")) {
-        settings.positionMode = positionActive;
+        process::settings.positionMode = positionActive;
     } else {
         return false;
     }
@@ -30,21 +30,21 @@ bool ApplyPositionWord(const std::string& word) {
 // maximised height). A lone x, or "MAX" alone, leaves positionActive.
 // "MAX" as the last field must be written exactly so.
 void ParseMenuOption(std::string_view value) {
-    settings.positionMode = positionActive;
+    process::settings.positionMode = positionActive;
     FieldCutter fields(value, kMenuFields);
     std::string x;
     fields.Next(&x);
     if (!fields.AtEnd() && ContainsI(x, "MAX")) {
-        settings.fixedX = screenMetrics.screenWidth;
+        process::settings.fixedX = process::screenMetrics.screenWidth;
     } else {
         if (ApplyPositionWord(x) || fields.AtEnd()) return;
-        settings.fixedX = StrToInt(x);
+        process::settings.fixedX = StrToInt(x);
     }
     std::string y;
     fields.Next(&y);
     const bool maxY = fields.AtEnd() ? y == "MAX" : ContainsI(y, "MAX");
-    settings.fixedY = maxY ? screenMetrics.maximizedHeight : StrToInt(y);
-    settings.positionMode = positionFixed;
+    process::settings.fixedY = maxY ? process::screenMetrics.maximizedHeight : StrToInt(y);
+    process::settings.positionMode = positionFixed;
 }
 
 }  // namespace qv

@@ -17,12 +17,12 @@ bool IsExistingFile(bool found, const std::string& path) { return found && !os::
 void CopySearchPath(std::string_view text, std::string_view drop) {
     std::string copied;
     for (char c : text) {
-        if (copied.size() > settings.searchPath.kCapacity) break;
+        if (copied.size() > process::settings.searchPath.kCapacity) break;
         if (drop.find(c) == std::string_view::npos) copied.push_back(c);
     }
-    settings.searchPath = copied;
+    process::settings.searchPath = copied;
     // A NUL byte ends the stored text: what is left may be nothing.
-    settings.searchPathSet = settings.searchPath.empty() ? 0 : 1;
+    process::settings.searchPathSet = process::settings.searchPath.empty() ? 0 : 1;
 }
 
 }  // namespace
@@ -35,14 +35,14 @@ void ApplySearchPathOption(std::string_view value) {
         ReadSearchPathFile(path.c_str());
         return;
     }
-    settings.searchPath = value;
-    settings.searchPathSet = settings.searchPath.empty() ? 0 : 1;
+    process::settings.searchPath = value;
+    process::settings.searchPathSet = process::settings.searchPath.empty() ? 0 : 1;
 }
 
 // The list is what follows the first "path=" up to the line end (so a batch
 // file's SET line serves), else the whole text without line ends.
 void ReadSearchPathFile(const char* path) {
-    settings.searchPathSet = 0;
+    process::settings.searchPathSet = 0;
     FileBlock block;
     if (ReadWholeFile(path, os::OpenMode::existing, &block) != ReadResult::ok) return;
     const std::string_view content = block.view();
@@ -60,7 +60,7 @@ void ReadSearchPathFile(const char* path) {
 void ApplyEditorOption(std::string_view value) {
     std::string path;
     const bool found = ResolveProgramPath(value, true, &path);
-    if (IsExistingFile(found, path)) settings.editorPath = path;
+    if (IsExistingFile(found, path)) process::settings.editorPath = path;
 }
 
 }  // namespace qv

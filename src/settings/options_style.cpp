@@ -8,7 +8,7 @@ namespace qv {
 namespace {
 
 ViewStyle& StyleOfField(int field, int fieldsPerStyle) {
-    return field <= fieldsPerStyle ? settings.submenuStyle : settings.rootStyle;
+    return field <= fieldsPerStyle ? process::settings.submenuStyle : process::settings.rootStyle;
 }
 
 int InRangeOr(int n, int low, int high, int fallback) { return n >= low && n <= high ? n : fallback; }
@@ -86,8 +86,8 @@ void ParseListOption(std::string_view value) {
     std::string token;
     while (fields.Next(&token)) {
         const int n = StrToInt(token);
-        if (fields.FieldNumber() == 1) settings.sortByFilter = n != 0 ? 1 : 0;
-        else settings.folderGrouping = InRangeOr(n, 0, 2, 1);
+        if (fields.FieldNumber() == 1) process::settings.sortByFilter = n != 0 ? 1 : 0;
+        else process::settings.folderGrouping = InRangeOr(n, 0, 2, 1);
     }
 }
 

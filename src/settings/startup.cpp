@@ -10,9 +10,9 @@
 namespace qv {
 
 bool StartUp(os::Window window) {
-    mainWindow = window;
-    previousForeground = os::GetForegroundWindow();
-    ProgramPaths& paths = programPaths;
+    process::mainWindow = window;
+    process::previousForeground = os::GetForegroundWindow();
+    ProgramPaths& paths = process::programPaths;
     paths.settingsPath = DefaultSettingsPath();
     if (!paths.commandLine.empty()) {
         ApplySwitches(paths.commandLine);

@@ -33,16 +33,16 @@ void ApplySettingsSwitch(std::string_view commandLine) {
     std::string value;
     std::string path = DefaultSettingsPath();
     if (FindSwitchValue(commandLine, "/#s=", &value) == SwitchValue::given) {
-        const std::string named = std::string(programPaths.exeFolder.view()) + value;
+        const std::string named = std::string(process::programPaths.exeFolder.view()) + value;
         // A name cut to the buffer would be another file: keep the default then.
         if (named.size() <= PathText::kCapacity && os::PathFileExists(named.c_str())) path = named;
     }
-    programPaths.settingsPath = path;
+    process::programPaths.settingsPath = path;
 }
 
 // "/#g%d=\"words\"" gives set i its words; a bare "/#g%d" asks the settings file for them.
 void ApplyKeywordSwitch(std::string_view commandLine, int set) {
-    KeywordSets& sets = settings.keywordSets;
+    KeywordSets& sets = process::settings.keywordSets;
     sets.selected[set] = 0;
     const std::string quoted = "/#g" + std::to_string(set) + "=\"";
     const size_t at = FindI(commandLine, quoted);
@@ -73,8 +73,8 @@ bool TryStartPath(const std::string& token) {
     if (!folder && !os::PathFileExists(path.c_str())) return false;
     if (folder && EndsWithBackslash(path)) path.pop_back();
     if (path.size() >= 260) return false;
-    startPath = path;
-    startMode = 1;
+    process::startPath = path;
+    process::startMode = 1;
     return true;
 }
 
@@ -90,12 +90,12 @@ void ApplySwitches(std::string_view commandLine) {
     if (FindSwitchValue(commandLine, "/#f=", &value) == SwitchValue::given && value.size() >= 3)
         ParseFilterOption(value);
     for (int set = 0; set < kKeywordSetCount; ++set) ApplyKeywordSwitch(commandLine, set);
-    if (ContainsI(commandLine, "/#u")) settings.includeSubfolders = 1;
+    if (ContainsI(commandLine, "/#u")) process::settings.includeSubfolders = 1;
 }
 
 // The first blank-separated (or quoted) token that names an existing folder or file.
 void FindStartPath(std::string_view commandLine) {
-    startMode = 0;
+    process::startMode = 0;
     std::string token;
     bool quoted = false;
     for (char c : commandLine) {

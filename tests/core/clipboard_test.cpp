@@ -33,7 +33,7 @@ TEST_F(ClipboardTest, BeepOnlyForOneAndABusyClipboardStaysAsItWas) {
         EXPECT_EQ(fake::beeps, beep == 1 ? 1 : 0) << beep;
     }
     fake::clipboardBusy = true;
-    clipboardPrefix = 1;
+    process::clipboardPrefix = 1;
     EXPECT_EQ(AppendClipboardText("new", 1) + CopyItemsToClipboard(allItems, 1), 0);
     EXPECT_EQ(fake::clipboard, Text("abc"));
     EXPECT_EQ(fake::beeps, 0);
@@ -55,7 +55,7 @@ TEST_F(ClipboardTest, WritersFollowThePrefix) {
         SetUp();
         if (c.markB) testing_items::Mark({1});
         fake::clipboard = c.before;
-        clipboardPrefix = c.prefix;
+        process::clipboardPrefix = c.prefix;
         const int result = c.writer == append    ? AppendClipboardText("two", 1)
                            : c.writer == copyAll ? CopyItemsToClipboard(allItems, 1)
                                                  : CopyItemsToClipboard(markedItems, 1);
@@ -79,11 +79,11 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
         SetUp();
         fake::AddFile(kFile, c.content);
         if (c.filterWord) {
-            KeywordSets& sets = settings.keywordSets;
+            KeywordSets& sets = process::settings.keywordSets;
             sets.words[1][0] = c.filterWord;
             sets.wordCount[1] = sets.selected[1] = sets.selectedCount = sets.filterActive = 1;
         }
-        clipboardPrefix = c.prefix;
+        process::clipboardPrefix = c.prefix;
         EXPECT_EQ(CopyFilteredFileToClipboard(1), c.result) << c.content;
         EXPECT_EQ(fake::clipboard, c.after) << c.content;
         EXPECT_EQ(fake::beeps, c.result) << c.content;
@@ -101,8 +101,8 @@ TEST_F(ClipboardTest, LargeCopiesAreWholeAndTakeLinearTime) {
     fake::AddFile(kFile, content);
     EXPECT_EQ(CopyFilteredFileToClipboard(0), 1);
     EXPECT_EQ(fake::clipboard->size(), 800000u * 4u);
-    for (int k = 0; k < kMaxMenuItems; ++k) menuItems.items[k].fullText = std::string(1039, char('a' + k % 26));
-    menuItems.itemCount = kMaxMenuItems;
+    for (int k = 0; k < kMaxMenuItems; ++k) process::menuItems.items[k].fullText = std::string(1039, char('a' + k % 26));
+    process::menuItems.itemCount = kMaxMenuItems;
     EXPECT_EQ(CopyItemsToClipboard(allItems, 0), 1);
     EXPECT_EQ(fake::clipboard->size(), 1000u * 1041u - 2u);
     EXPECT_EQ(fake::clipboard->substr(1039, 3), "\r\nb");

@@ -103,17 +103,17 @@ TEST(FastPaths, SortFileListKeepsTheOrderOfTheExchangeSort) {
     for (int round = 0; round < 80; ++round) {
         fake::Reset();
         std::vector<std::pair<std::string, int>> expected;
-        fileCount = int(random() % (kMaxFiles + 1));
-        for (int i = 0; i < fileCount; ++i) {
+        process::fileCount = int(random() % (kMaxFiles + 1));
+        for (int i = 0; i < process::fileCount; ++i) {
             // Many names equal but for case; the folder tells the entries apart.
             std::string name = names[random() % 10];
-            fileList[i] = FileEntry{"C:\\f" + std::to_string(i) + "\\" + name + ".txt", i, 0};
+            process::fileList[i] = FileEntry{"C:\\f" + std::to_string(i) + "\\" + name + ".txt", i, 0};
             expected.push_back({name, i});
         }
         PlainSort(&expected);
         SortFileList();
-        for (int i = 0; i < fileCount; ++i)
-            ASSERT_EQ(fileList[i].folderNumber, expected[i].second) << round << " at " << i;
+        for (int i = 0; i < process::fileCount; ++i)
+            ASSERT_EQ(process::fileList[i].folderNumber, expected[i].second) << round << " at " << i;
     }
 }
 

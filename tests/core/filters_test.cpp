@@ -14,7 +14,7 @@ namespace {
 using Labels = std::vector<std::string>;
 
 void SetWords(int set, Labels words) {
-    KeywordSets& k = settings.keywordSets;
+    KeywordSets& k = process::settings.keywordSets;
     for (size_t w = 0; w < words.size(); ++w) k.words[set][w] = words[w];
     k.wordCount[set] = int(words.size());
 }
@@ -39,7 +39,7 @@ TEST(Filters, SetZeroWantsAnyWordTheOthersEveryWord) {
         SetWords(1, {"abc", "xyz"});
         SetWords(2, {"cat"});
         SetWords(4, {"abc"});
-        KeywordSets& k = settings.keywordSets;
+        KeywordSets& k = process::settings.keywordSets;
         for (int set : c.selected) k.selected[set] = set == 4 ? 2 : 1;
         k.filterActive = !c.selected.empty();
         EXPECT_EQ(LineMatchesFilter(c.line), c.accepted) << c.line << " " << c.selected.size();
@@ -57,8 +57,8 @@ TEST(Filters, SubmenuLabelsJoinTheWordsAndCheckTheSelectedSets) {
                  std::string(16, 'e'), "f"});
     SetWords(6, {std::string(20, 'a'), std::string(18, 'b'), std::string(18, 'c'), std::string(18, 'd'),
                  std::string(11, 'e')});  // 100 bytes: no ellipsis
-    settings.keywordSets.selected[3] = 1;
-    settings.keywordSets.selected[5] = 2;
+    process::settings.keywordSets.selected[3] = 1;
+    process::settings.keywordSets.selected[5] = 2;
     os::Menu sub = FilterSubmenu();
     const std::string words2 = std::string(20, 'a') + " | " + std::string(18, 'b') + " | " + std::string(18, 'c') +
                                " | " + std::string(18, 'd');

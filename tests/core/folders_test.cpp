@@ -21,25 +21,25 @@ protected:
         Filters({".txt"});
     }
     static void Filters(Names extensions) {
-        std::copy(extensions.begin(), extensions.end(), settings.extensionFilters);
-        settings.extensionFilterCount = int(extensions.size());
+        std::copy(extensions.begin(), extensions.end(), process::settings.extensionFilters);
+        process::settings.extensionFilterCount = int(extensions.size());
     }
     static void List(const char* folder) {
-        folderCounter = -1;
-        fileCount = listingStopped = 0;
+        process::folderCounter = -1;
+        process::fileCount = process::listingStopped = 0;
         ListFolder(folder);
     }
     static void Start(const char* path) {
-        startPath = path;
-        startMode = 1;
+        process::startPath = path;
+        process::startMode = 1;
         ShowStartMenu(nullptr);
     }
     // Name and extension of each listed file, with its folder number.
     static Names Listed() {
         Names names;
-        for (int i = 0; i < fileCount; ++i) {
-            PathParts parts = SplitPath(fileList[i].path.view());
-            names.push_back(parts.name + parts.extension + "@" + std::to_string(fileList[i].folderNumber));
+        for (int i = 0; i < process::fileCount; ++i) {
+            PathParts parts = SplitPath(process::fileList[i].path.view());
+            names.push_back(parts.name + parts.extension + "@" + std::to_string(process::fileList[i].folderNumber));
         }
         return names;
     }
@@ -52,15 +52,15 @@ TEST_F(Folders, OwnFilesFirstThenSubfoldersDepthFirstInSystemOrder) {
     fake::AddFolder("C:\\d\\folder.txt");  // a folder is never a file, whatever its name
     List("C:\\d");
     EXPECT_EQ(Listed(), (Names{"b.txt@0", "a.TXT@0"}));
-    settings.includeSubfolders = 1;
+    process::settings.includeSubfolders = 1;
     List("C:\\d\\");
     EXPECT_EQ(Listed(), (Names{"b.txt@0", "a.TXT@0", "x.txt@1", "y.txt@2", "z.txt@3"}));
     List("C:\\missing");
-    EXPECT_EQ(fileCount, 0);
+    EXPECT_EQ(process::fileCount, 0);
 }
 
 TEST_F(Folders, ListingEndsAtTwoHundredFilesAndSkipsPathsOf260Characters) {
-    settings.includeSubfolders = 1;
+    process::settings.includeSubfolders = 1;
     const std::string fits = "C:\\d\\" + std::string(250, 'f') + ".txt";
     fake::AddFile("C:\\d\\" + std::string(251, 'g') + ".txt", "");
     fake::AddFile(fits, "");
@@ -69,12 +69,12 @@ TEST_F(Folders, ListingEndsAtTwoHundredFilesAndSkipsPathsOf260Characters) {
     for (int i = 0; i < 100; ++i) fake::AddFile("C:\\d\\s\\a" + std::to_string(i) + ".txt", "");
     fake::AddFile("C:\\d\\t\\late.txt", "");
     List("C:\\d");
-    ASSERT_EQ(fileCount, kMaxFiles);
-    EXPECT_EQ(std::string(fileList[0].path.view()), fits);
+    ASSERT_EQ(process::fileCount, kMaxFiles);
+    EXPECT_EQ(std::string(process::fileList[0].path.view()), fits);
     EXPECT_EQ(Listed()[149], "z149.txt@0");
     EXPECT_EQ(Listed()[199], "a49.txt@1");  // the folder of h was skipped, not listed
-    EXPECT_EQ(listingStopped, 1);
-    EXPECT_EQ(folderCounter, 1);  // t was never visited
+    EXPECT_EQ(process::listingStopped, 1);
+    EXPECT_EQ(process::folderCounter, 1);  // t was never visited
 }
 
 TEST_F(Folders, SortKeysForEveryListSetting) {
@@ -85,59 +85,59 @@ TEST_F(Folders, SortKeysForEveryListSetting) {
         {1, 0, {"a.txt@1", "B.txt@0", "c.txt@0", "a.log@0", "b.log@1"}}, {1, 2, {"B.txt@0", "c.txt@0", "a.log@0", "a.txt@1", "b.log@1"}},
     };
     for (auto& c : cases) {
-        std::copy(std::begin(entries), std::end(entries), fileList);
-        fileCount = 5;
-        settings.sortByFilter = c.sortByFilter;
-        settings.folderGrouping = c.folderGrouping;
+        std::copy(std::begin(entries), std::end(entries), process::fileList);
+        process::fileCount = 5;
+        process::settings.sortByFilter = c.sortByFilter;
+        process::settings.folderGrouping = c.folderGrouping;
         SortFileList();
         EXPECT_EQ(Listed(), c.order) << c.sortByFilter << c.folderGrouping;
     }
     // Folder numbers of three digits compare as text: "09m" < "100z" < "11a".
-    fileList[0] = FileEntry{"C:\\d\\f11\\a.txt", 11, 1};
-    fileList[1] = FileEntry{"C:\\d\\f100\\z.txt", 100, 2};
-    fileList[2] = FileEntry{"C:\\d\\f9\\m.txt", 9, 3};
-    fileCount = 3;
-    settings.sortByFilter = 0;
+    process::fileList[0] = FileEntry{"C:\\d\\f11\\a.txt", 11, 1};
+    process::fileList[1] = FileEntry{"C:\\d\\f100\\z.txt", 100, 2};
+    process::fileList[2] = FileEntry{"C:\\d\\f9\\m.txt", 9, 3};
+    process::fileCount = 3;
+    process::settings.sortByFilter = 0;
     SortFileList();
     EXPECT_EQ(Listed(), (Names{"m.txt@9", "z.txt@100", "a.txt@11"}));
-    EXPECT_EQ(fileList[0].filterIndex, 3);  // entries move with all their fields
+    EXPECT_EQ(process::fileList[0].filterIndex, 3);  // entries move with all their fields
 }
 
 TEST_F(Folders, StartWithAFileInsertsItsExtensionAndMakesItCurrent) {
     for (const char* file : {"C:\\d\\a.txt", "C:\\d\\b.log", "C:\\d\\Makefile"}) fake::AddFile(file, "");
-    settings.sortByFilter = 1;
+    process::settings.sortByFilter = 1;
     Start("C:\\D\\B.LOG");
-    EXPECT_EQ(startMode, 2);
-    EXPECT_EQ(Names(settings.extensionFilters, settings.extensionFilters + 2), (Names{".LOG", ".txt"}));
+    EXPECT_EQ(process::startMode, 2);
+    EXPECT_EQ(Names(process::settings.extensionFilters, process::settings.extensionFilters + 2), (Names{".LOG", ".txt"}));
     EXPECT_EQ(Listed(), (Names{"b.log@0", "a.txt@0"}));
-    EXPECT_EQ(currentFile, 0);
+    EXPECT_EQ(process::currentFile, 0);
     EXPECT_EQ(fake::closeCalls, 1);
 
     Start("C:\\d\\a.txt");  // already listed: the filters stay
-    EXPECT_EQ(settings.extensionFilterCount, 2);
-    EXPECT_EQ(currentFile, 1);
+    EXPECT_EQ(process::settings.extensionFilterCount, 2);
+    EXPECT_EQ(process::currentFile, 1);
 
     // Named without an extension: "" goes in front and matches exactly the names without one.
-    settings.sortByFilter = 0;
+    process::settings.sortByFilter = 0;
     Start("C:\\d\\Makefile");
     EXPECT_EQ(Listed(), (Names{"a.txt@0", "b.log@0", "Makefile@0"}));
-    EXPECT_EQ(currentFile, 2);
+    EXPECT_EQ(process::currentFile, 2);
     EXPECT_EQ(FindFilterIndex(""), 0);
     EXPECT_EQ(FindFilterIndex(".TXT"), 2);
 
     Start("C:\\d");  // a folder
-    EXPECT_EQ(startMode, 1);
+    EXPECT_EQ(process::startMode, 1);
     EXPECT_EQ(Listed(), (Names{"a.txt@0", "b.log@0", "Makefile@0"}));
     Names twenty;  // no room for another extension: only the fixed items
     for (int i = 0; i < kMaxExtensions; ++i) twenty.push_back(".e" + std::to_string(i));
     Filters(twenty);
     Start("C:\\d\\b.log");
-    EXPECT_EQ(fileCount, 0);
-    EXPECT_EQ(startMode, 0);
+    EXPECT_EQ(process::fileCount, 0);
+    EXPECT_EQ(process::startMode, 0);
 }
 
 TEST_F(Folders, ColumnsBreakOnlyWhereTheFolderChanges) {
-    screenMetrics.itemsPerPage = 3;
+    process::screenMetrics.itemsPerPage = 3;
     const struct { int grouping; std::vector<int> folders; const char* layout; } cases[] = {
         {0, {0, 0, 0, 0, 1, 1, 2}, "0123|456"}, {0, {0, 1, 2, 3, 4, 5, 6}, "012|345|6"}, {2, {0, 0, 1, 2, 2}, "01|2|34"},
         {1, {0, 0, 1, 1, 2}, "01-23|4"},  // a separator counts as an item of the column
@@ -146,9 +146,9 @@ TEST_F(Folders, ColumnsBreakOnlyWhereTheFolderChanges) {
     };
     for (auto& c : cases) {
         for (size_t i = 0; i < c.folders.size(); ++i)
-            fileList[i] = FileEntry{"C:\\d\\f" + std::to_string(i) + ".txt", c.folders[i], 0};
-        fileCount = int(c.folders.size());
-        settings.folderGrouping = c.grouping;
+            process::fileList[i] = FileEntry{"C:\\d\\f" + std::to_string(i) + ".txt", c.folders[i], 0};
+        process::fileCount = int(c.folders.size());
+        process::settings.folderGrouping = c.grouping;
         os::Menu root = os::CreatePopupMenu();
         BuildFolderList(root);
         // "|" before an item that starts a column, "-" for a separator, else the file's digit.

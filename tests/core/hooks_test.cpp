@@ -30,8 +30,8 @@ protected:
         fake::clipboard = "old";
     }
     void Highlight(unsigned id) {
-        menuState.lastSelectedMenu = menu;
-        menuState.lastSelectedItem = static_cast<uint16_t>(id);
+        process::menuState.lastSelectedMenu = menu;
+        process::menuState.lastSelectedItem = static_cast<uint16_t>(id);
     }
     bool Key(unsigned key, int code = 0) { return MenuKeyboardHookAction(code, key, kPressed); }
     std::string Clipboard() const { return fake::clipboard.value_or("<none>"); }
@@ -70,7 +70,7 @@ TEST_F(HookTest, DecisionTable) {
         SCOPED_TRACE(testing::Message() << (c.via == mouse ? "mouse " : "key ") << c.input << " on " << c.id);
         if (c.id) Highlight(c.id);
         EXPECT_EQ(c.via == mouse ? MenuMouseHookAction(c.code, c.input) : Key(c.input, c.code), c.swallowed);
-        EXPECT_EQ(std::vector<int>({menuState.alternateChoice, menuItems.markedCount, settings.keywordSets.selectedCount}),
+        EXPECT_EQ(std::vector<int>({process::menuState.alternateChoice, process::menuItems.markedCount, process::settings.keywordSets.selectedCount}),
                   std::vector<int>({c.alternate, c.marked, c.sets}));
         EXPECT_EQ(Clipboard(), c.clipboard);
     }
@@ -83,9 +83,9 @@ TEST_F(HookTest, AKeyLookedAtThenRemovedActsOnce) {
     const uint32_t press = kPressed | 0x390001;  // a scan code and a repeat count
     EXPECT_TRUE(MenuKeyboardHookAction(kHcNoRemove, os::kVkSpace, press));
     EXPECT_TRUE(MenuKeyboardHookAction(0, os::kVkSpace, press));  // its removal: swallowed only
-    EXPECT_EQ(menuItems.items[1].marked, 1);
+    EXPECT_EQ(process::menuItems.items[1].marked, 1);
     EXPECT_TRUE(MenuKeyboardHookAction(0, os::kVkSpace, press));  // the next press acts again
-    EXPECT_EQ(menuItems.items[1].marked, 0);
+    EXPECT_EQ(process::menuItems.items[1].marked, 0);
     EXPECT_TRUE(MenuKeyboardHookAction(kHcNoRemove, os::kVkInsert, press));
     EXPECT_TRUE(MenuKeyboardHookAction(kHcNoRemove, os::kVkInsert, press));  // looked at again: a new press
     EXPECT_EQ(fake::beeps, 2);
@@ -102,7 +102,7 @@ TEST_F(HookTest, PageKeysSetTheMarkAndStep) {
         if (c.shift) fake::keysDown.insert(os::kVkShift);
         Highlight(5002);
         EXPECT_TRUE(Key(c.key));
-        EXPECT_EQ(std::vector<int>({menuItems.items[2].marked, menuItems.markedCount}), std::vector<int>(2, c.markedAfter));
+        EXPECT_EQ(std::vector<int>({process::menuItems.items[2].marked, process::menuItems.markedCount}), std::vector<int>(2, c.markedAfter));
         EXPECT_EQ(fake::sentKeys, std::vector<int>{c.step});
     }
 }
@@ -110,7 +110,7 @@ TEST_F(HookTest, PageKeysSetTheMarkAndStep) {
 TEST_F(HookTest, MarksShowAsCheckMarksOrOwnerDrawnItems) {
     for (int customFont : {0, 1}) {
         SetUp();
-        activeStyle.customFont = customFont;
+        process::activeStyle.customFont = customFont;
         Highlight(5003);
         Key(os::kVkSpace);
         const auto* line = fake::FindItem(menu, 5003);
@@ -125,7 +125,7 @@ TEST_F(HookTest, MarksShowAsCheckMarksOrOwnerDrawnItems) {
 }
 
 TEST_F(HookTest, CopiesAccumulateAndCtrlStartsAfresh) {
-    clipboardPrefix = 1;  // left on by an earlier copy
+    process::clipboardPrefix = 1;  // left on by an earlier copy
     fake::keysDown.insert(os::kVkControl);
     Highlight(5000);
     EXPECT_TRUE(MenuMouseHookAction(0, kWmRButtonDown));
@@ -139,7 +139,7 @@ TEST_F(HookTest, CopiesAccumulateAndCtrlStartsAfresh) {
     fake::keysDown.insert(os::kVkControl);
     Key(os::kVkInsert);
     EXPECT_EQ(Clipboard(), "a\r\nb\r\nc\r\nd");
-    EXPECT_EQ(clipboardPrefix, 1);
+    EXPECT_EQ(process::clipboardPrefix, 1);
 }
 
 TEST_F(HookTest, LauncherEntryCopyByListMode) {
@@ -159,7 +159,7 @@ TEST_F(HookTest, LauncherEntryCopyByListMode) {
 }
 
 TEST_F(HookTest, KeywordTogglesKeepCountAndFilterInStep) {
-    KeywordSets& sets = settings.keywordSets;
+    KeywordSets& sets = process::settings.keywordSets;
     sets.selected[4] = 2;  // requested by the command line, not yet counted
     const struct { int set, selected, selectedCount; } steps[] = {{4, 1, 1}, {7, 1, 2}, {4, 0, 1}, {7, 0, 0}, {4, 1, 1}};
     for (const auto& s : steps) {
@@ -171,7 +171,7 @@ TEST_F(HookTest, KeywordTogglesKeepCountAndFilterInStep) {
     ToggleKeywordSet(10);  // outside the tables: nothing
     ToggleItemMark(4);
     SetItemMark(1000, 1);
-    EXPECT_EQ(sets.selectedCount + menuItems.markedCount + menuItems.items[4].marked, 1);
+    EXPECT_EQ(sets.selectedCount + process::menuItems.markedCount + process::menuItems.items[4].marked, 1);
 }
 
 }  // namespace

@@ -25,12 +25,12 @@ protected:
         fake::AddFile(kMemo, "first\nsecond\n");
         testing_items::SetCurrentFile(kMemo);
         SetLines({"a", "b", "c", "d"});
-        menuItems.items[3].lineNumber = 12;
+        process::menuItems.items[3].lineNumber = 12;
         fake::clipboard = "old";
     }
     void Use(const char* target, const char* parameters) {
         testing_items::SetLauncher(0, target, parameters);
-        currentLauncher = 0;
+        process::currentLauncher = 0;
     }
     std::string Clipboard() const { return fake::clipboard.value_or("<none>"); }
     // What the shell was given ("" for nothing), then the clipboard and the beeps.
@@ -71,8 +71,8 @@ TEST_F(LaunchTest, Branches) {
 TEST_F(LaunchTest, LineNumberBySourceAndItemsOutsideTheTable) {
     Use(kProgram, "%$J");
     ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);  // none marked: line 1
-    menuItems.items[1].lineNumber = 3;
-    menuItems.items[2].lineNumber = 7;
+    process::menuItems.items[1].lineNumber = 3;
+    process::menuItems.items[2].lineNumber = 7;
     Mark({2, 1});
     ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);  // the lowest marked item
     ApplyCurrentLauncher(lineSourceItem, 4, false);
@@ -92,9 +92,9 @@ TEST_F(LaunchTest, CopiesNeedSomethingToCopy) {
     };
     for (const auto& c : cases) {
         SetUp();
-        menuItems.itemCount = c.itemCount;
-        menuItems.linesScanned = c.linesScanned;
-        settings.keywordSets.filterActive = c.filterActive;
+        process::menuItems.itemCount = c.itemCount;
+        process::menuItems.linesScanned = c.linesScanned;
+        process::settings.keywordSets.filterActive = c.filterActive;
         Use(*c.parameters ? kProgram : "@clip", c.parameters);
         ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);
         EXPECT_EQ(Outcome(), c.outcome) << c.parameters << c.filterActive << c.itemCount << c.linesScanned;
@@ -115,11 +115,11 @@ TEST_F(LaunchTest, CtrlClearsThePrefixOnlyForClipboardActions) {
     for (const auto& c : cases) {
         SetUp();
         if (c.marks) Mark({0, 2});
-        clipboardPrefix = 1;
+        process::clipboardPrefix = 1;
         Use(c.target, c.parameters);
         ApplyCurrentLauncher(lineSourceItem, 1, c.ctrl);
         EXPECT_EQ(Clipboard(), c.clipboard) << c.target << c.parameters << c.ctrl;
-        EXPECT_EQ(clipboardPrefix, c.prefixAfter) << c.target << c.parameters << c.ctrl;
+        EXPECT_EQ(process::clipboardPrefix, c.prefixAfter) << c.target << c.parameters << c.ctrl;
     }
 }
 
@@ -151,7 +151,7 @@ TEST_F(LaunchTest, MarkedLinesExamples) {
         SetLines({"skip", "a b", "no", "c"});
         Mark({1, 3});
         Use(kProgram, "");
-        listMode = c.listMode;
+        process::listMode = c.listMode;
         if (c.listMode <= 2) RunMarkedArguments(c.text, c.action);
         else RunMarkedText(c.text, c.action);
         EXPECT_EQ(Outcome(), c.outcome) << c.text;
@@ -161,12 +161,12 @@ TEST_F(LaunchTest, MarkedLinesExamples) {
 
 TEST_F(LaunchTest, MarkedLinesCommandEdges) {
     Use(kProgram, "");
-    listMode = 2;
+    process::listMode = 2;
     RunMarkedArguments("%M", actionCopyAndRun);  // nothing marked: nothing done
     SetLines({"", "x", ""});
     Mark({0, 1, 2});
     RunMarkedArguments("%M", actionRun);  // empty lines keep their separators
-    listMode = 3;
+    process::listMode = 3;
     RunMarkedText("\"%T\"", actionRun);
     Use("C:\\nowhere\\q.exe", "");  // a missing program: the shell gets the whole command
     RunMarkedText("\"%T\"", actionRun);
@@ -176,10 +176,10 @@ TEST_F(LaunchTest, MarkedLinesCommandEdges) {
     EXPECT_EQ(Clipboard(), "old");
 
     // No length limit: a thousand marked lines of 1039 bytes.
-    for (int k = 0; k < kMaxMenuItems; ++k) menuItems.items[k] = MenuItem{"", std::string(1039, 'w'), 1, k};
-    menuItems.itemCount = menuItems.markedCount = kMaxMenuItems;
+    for (int k = 0; k < kMaxMenuItems; ++k) process::menuItems.items[k] = MenuItem{"", std::string(1039, 'w'), 1, k};
+    process::menuItems.itemCount = process::menuItems.markedCount = kMaxMenuItems;
     Use(kProgram, "");
-    listMode = 4;
+    process::listMode = 4;
     RunMarkedText("go %T!", actionRun);
     ASSERT_EQ(fake::launches.size(), 4u);
     EXPECT_TRUE(fake::launches[3].parameters == "go " + std::string(1039000, 'w') + "!");

@@ -9,37 +9,37 @@ namespace testing_items {
 
 // Item k gets the line number 10 + k.
 inline void SetLines(std::initializer_list<std::string> lines) {
-    qv::menuItems.itemCount = 0;
-    qv::menuItems.markedCount = 0;
+    qv::process::menuItems.itemCount = 0;
+    qv::process::menuItems.markedCount = 0;
     for (const auto& line : lines) {
-        qv::MenuItem& item = qv::menuItems.items[qv::menuItems.itemCount];
+        qv::MenuItem& item = qv::process::menuItems.items[qv::process::menuItems.itemCount];
         item.text = line;
         item.fullText = line;
         item.marked = 0;
-        item.lineNumber = 10 + qv::menuItems.itemCount;
-        ++qv::menuItems.itemCount;
+        item.lineNumber = 10 + qv::process::menuItems.itemCount;
+        ++qv::process::menuItems.itemCount;
     }
-    qv::menuItems.linesScanned = qv::menuItems.itemCount;
+    qv::process::menuItems.linesScanned = qv::process::menuItems.itemCount;
 }
 
 inline void Mark(std::initializer_list<int> items) {
     for (int k : items) {
-        qv::menuItems.items[k].marked = 1;
-        ++qv::menuItems.markedCount;
+        qv::process::menuItems.items[k].marked = 1;
+        ++qv::process::menuItems.markedCount;
     }
 }
 
 inline void SetLauncher(int k, const char* target, const char* parameters) {
-    qv::launchers[k].target = target;
-    qv::launchers[k].label = target;
-    qv::launchers[k].parameters = parameters;
-    if (qv::launcherCount <= k) qv::launcherCount = k + 1;
+    qv::process::launchers[k].target = target;
+    qv::process::launchers[k].label = target;
+    qv::process::launchers[k].parameters = parameters;
+    if (qv::process::launcherCount <= k) qv::process::launcherCount = k + 1;
 }
 
 inline void SetCurrentFile(const char* path) {
-    qv::fileList[0].path = path;
-    qv::fileCount = 1;
-    qv::currentFile = 0;
+    qv::process::fileList[0].path = path;
+    qv::process::fileCount = 1;
+    qv::process::currentFile = 0;
 }
 
 }  // namespace testing_items

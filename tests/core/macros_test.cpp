@@ -36,11 +36,11 @@ TEST_F(MacroTest, MacrosAndIndicators) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ExpandMacros(c.templateText, c.path, 12), c.expected) << c.templateText << " on " << c.path;
-        EXPECT_EQ(listMode, c.listMode) << c.templateText;
-        EXPECT_EQ(copyRequest, c.copyRequest) << c.templateText;
+        EXPECT_EQ(process::listMode, c.listMode) << c.templateText;
+        EXPECT_EQ(process::copyRequest, c.copyRequest) << c.templateText;
     }
     EXPECT_EQ(ExpandMacros("%$J %$W", kMemo, -7), "-7 0");  // no window at start-up
-    previousForeground = reinterpret_cast<os::Window>(static_cast<intptr_t>(0x20A4C));
+    process::previousForeground = reinterpret_cast<os::Window>(static_cast<intptr_t>(0x20A4C));
     EXPECT_EQ(ExpandMacros("/h %$w", kMemo, 1), "/h 133708");
 }
 
@@ -49,7 +49,7 @@ TEST_F(MacroTest, AValueHoldingItsOwnMacroIsInsertedOnce) {
     // A later pass still sees what an earlier one inserted.
     EXPECT_EQ(ExpandMacros("%P", "C:\\x%E\\b.txt", 1), "C:\\x.txt\\b.txt");
     EXPECT_EQ(ExpandMacros("%P", "C:\\a%Cb\\m.txt", 1), "C:\\ab\\m.txt");
-    EXPECT_EQ(copyRequest, 1);
+    EXPECT_EQ(process::copyRequest, 1);
 }
 
 TEST_F(MacroTest, LongExpansionsAreKeptWholeUpTo1039Bytes) {

@@ -9,7 +9,7 @@ namespace {
 using Words_ = std::vector<std::string>;
 using OptionsTest = SettingsTest;
 
-Words_ Extensions() { return Words_(settings.extensionFilters, settings.extensionFilters + settings.extensionFilterCount); }
+Words_ Extensions() { return Words_(process::settings.extensionFilters, process::settings.extensionFilters + process::settings.extensionFilterCount); }
 
 TEST_F(OptionsTest, MenuPositionWordsAndCoordinates) {
     const struct { const char* value; int mouseButtons, mode, x, y; } cases[] = {
@@ -20,19 +20,19 @@ TEST_F(OptionsTest, MenuPositionWordsAndCoordinates) {
         {"100,max,", 3, positionFixed, 100, 1040}, {"MAX", 3, positionActive, 7, 9},
     };
     for (const auto& c : cases) {
-        settings.positionMode = positionUnset;
-        settings.fixedX = 7;
-        settings.fixedY = 9;
-        screenMetrics.mouseButtons = c.mouseButtons;
+        process::settings.positionMode = positionUnset;
+        process::settings.fixedX = 7;
+        process::settings.fixedY = 9;
+        process::screenMetrics.mouseButtons = c.mouseButtons;
         ParseMenuOption(std::string(c.value) + "\r\n");
-        EXPECT_EQ(std::vector<int>({settings.positionMode, settings.fixedX, settings.fixedY}),
+        EXPECT_EQ(std::vector<int>({process::settings.positionMode, process::settings.fixedX, process::settings.fixedY}),
                   std::vector<int>({c.mode, c.x, c.y})) << c.value;
     }
 }
 
 TEST_F(OptionsTest, FontFieldsPerStyle) {
     ParseFontOption("Arial,0,7,1,-1,-1,12,0\r\n");
-    const ViewStyle &sub = settings.submenuStyle, &root = settings.rootStyle;
+    const ViewStyle &sub = process::settings.submenuStyle, &root = process::settings.rootStyle;
     EXPECT_EQ(std::vector<int>({sub.customFont, sub.fontHeight, sub.fontWeight, sub.fontItalic}),
               std::vector<int>({1, 14, 700, 1}));
     EXPECT_EQ(std::vector<int>({root.customFont, root.fontHeight, root.fontWeight}), std::vector<int>({0, 14, 400}));
@@ -55,18 +55,18 @@ TEST_F(OptionsTest, TextLayoutAndListRanges) {
         {"3", {3, 7, 7, 7, 7}, {7, 7, 7, 7, 7}},  // fields not reached keep their values
     };
     for (const auto& c : cases) {
-        for (ViewStyle* style : {&settings.submenuStyle, &settings.rootStyle})
+        for (ViewStyle* style : {&process::settings.submenuStyle, &process::settings.rootStyle})
             style->tabWidth = style->firstLine = style->pageSize = style->itemWidth = style->lineNumbers = 7;
         ParseTextOption(std::string(c.value) + "\r\n");
-        for (const auto& [style, want] : {std::make_pair(&settings.submenuStyle, c.sub), {&settings.rootStyle, c.root}})
+        for (const auto& [style, want] : {std::make_pair(&process::settings.submenuStyle, c.sub), {&process::settings.rootStyle, c.root}})
             EXPECT_EQ(std::vector<int>({style->tabWidth, style->firstLine, style->pageSize, style->itemWidth,
                                         style->lineNumbers}), want) << c.value;
     }
     const struct { const char* value; int sort, grouping; } lists[] = {{"1,5", 1, 1}, {"x,-1", 0, 1}, {"7", 1, 9}};
     for (const auto& c : lists) {
-        settings.folderGrouping = 9;
+        process::settings.folderGrouping = 9;
         ParseListOption(std::string(c.value) + "\r\n");
-        EXPECT_EQ(std::vector<int>({settings.sortByFilter, settings.folderGrouping}), std::vector<int>({c.sort, c.grouping}))
+        EXPECT_EQ(std::vector<int>({process::settings.sortByFilter, process::settings.folderGrouping}), std::vector<int>({c.sort, c.grouping}))
             << c.value;
     }
 }
@@ -75,12 +75,12 @@ TEST_F(OptionsTest, FilterEntriesSkipEmptyOnesAndStopAtTwenty) {
     ParseFilterOption(";.txt;;.md;\r\n.cfg");
     ParseFilterOption(" .c ;." + std::string(300, 'x') + "\r\n");  // appended, blanks kept
     EXPECT_EQ(Extensions(), (Words_{".txt", ".md", " .c ", "." + std::string(258, 'x')}));
-    settings.extensionFilterCount = 0;
+    process::settings.extensionFilterCount = 0;
     std::string many;
     for (int i = 0; i < 21; ++i) many += ".e" + std::to_string(i) + ";";
     ParseFilterOption(many + "\r\n");
-    ASSERT_EQ(settings.extensionFilterCount, 20);
-    EXPECT_EQ(settings.extensionFilters[19].view(), ".e19");
+    ASSERT_EQ(process::settings.extensionFilterCount, 20);
+    EXPECT_EQ(process::settings.extensionFilters[19].view(), ".e19");
 }
 
 TEST_F(OptionsTest, KeywordSetWords) {
@@ -94,7 +94,7 @@ TEST_F(OptionsTest, KeywordSetWords) {
         EXPECT_EQ(Words(4), c.words) << c.value;
     }
     ParseKeywordSet("w", 10);  // no such set: nothing written
-    EXPECT_EQ(settings.keywordSets.wordCount[9], 0);
+    EXPECT_EQ(process::settings.keywordSets.wordCount[9], 0);
 }
 
 TEST_F(OptionsTest, SearchPathFromValueFolderOrFile) {
@@ -114,10 +114,10 @@ TEST_F(OptionsTest, SearchPathFromValueFolderOrFile) {
         {"C:\\cfg\\nul.txt", "", 0},
     };
     for (const auto& c : cases) {
-        settings.searchPath = "old";
+        process::settings.searchPath = "old";
         ApplySearchPathOption(c.value);
-        EXPECT_EQ(settings.searchPath.view(), c.searchPath) << c.value;
-        EXPECT_EQ(settings.searchPathSet, c.set) << c.value;
+        EXPECT_EQ(process::settings.searchPath.view(), c.searchPath) << c.value;
+        EXPECT_EQ(process::settings.searchPathSet, c.set) << c.value;
     }
 }
 
@@ -127,15 +127,15 @@ TEST_F(OptionsTest, LoaderHandsEachOptionToItsParser) {
     ASSERT_TRUE(Run("", "[system]\r\n@menu=\tmouse\r\n@menu=center\r\n@font=Arial,16,7\r\n@font=Courier\r\n"
                         "@text=8,,,,,,,99\r\n@list=1,2\r\n@filter=;;\r\n@filter=.md\r\n@filter=.log\r\n"
                         "@grep0=a | b\r\n@grep0=c\r\n@editor=ed\r\n@editor=docs\r\n%end\r\n@sub\r\n"));
-    EXPECT_EQ(settings.positionMode, positionMouse);
-    EXPECT_EQ(settings.submenuStyle.fontFace.view(), "Courier");  // the later line overrides what it sets
-    EXPECT_EQ(settings.submenuStyle.fontWeight, 700);
-    EXPECT_EQ(settings.rootStyle.pageSize, 99);
-    EXPECT_EQ(settings.folderGrouping, 2);
+    EXPECT_EQ(process::settings.positionMode, positionMouse);
+    EXPECT_EQ(process::settings.submenuStyle.fontFace.view(), "Courier");  // the later line overrides what it sets
+    EXPECT_EQ(process::settings.submenuStyle.fontWeight, 700);
+    EXPECT_EQ(process::settings.rootStyle.pageSize, 99);
+    EXPECT_EQ(process::settings.folderGrouping, 2);
     EXPECT_EQ(Extensions(), Words_{".md"});
     EXPECT_EQ(Words(0), Words_{"c"});  // an unselected set takes the later line
-    EXPECT_EQ(settings.editorPath.view(), "C:\\work\\ed.exe");  // never a folder
-    EXPECT_EQ(settings.includeSubfolders, 0);
+    EXPECT_EQ(process::settings.editorPath.view(), "C:\\work\\ed.exe");  // never a folder
+    EXPECT_EQ(process::settings.includeSubfolders, 0);
 }
 
 TEST_F(OptionsTest, SwitchesWinOverTheSettingsFile) {
@@ -149,9 +149,9 @@ TEST_F(OptionsTest, SwitchesWinOverTheSettingsFile) {
     for (const auto& c : cases) {
         SetUp();
         ASSERT_TRUE(Run(c.commandLine, ini));
-        EXPECT_EQ(settings.positionMode, c.mode) << c.commandLine;
+        EXPECT_EQ(process::settings.positionMode, c.mode) << c.commandLine;
         EXPECT_EQ(Extensions(), c.extensions) << c.commandLine;
-        EXPECT_EQ(settings.includeSubfolders, c.subfolders) << c.commandLine;
+        EXPECT_EQ(process::settings.includeSubfolders, c.subfolders) << c.commandLine;
     }
 }
 
@@ -166,14 +166,14 @@ TEST_F(OptionsTest, KeywordSetSwitches) {
     for (const auto& c : cases) {
         SetUp();
         ASSERT_TRUE(Run(c.commandLine, ini));
-        const KeywordSets& sets = settings.keywordSets;
+        const KeywordSets& sets = process::settings.keywordSets;
         EXPECT_EQ(std::vector<int>({sets.selected[3], sets.selectedCount, sets.filterActive}),
                   std::vector<int>(3, c.selected)) << c.commandLine;
         EXPECT_EQ(Words(3), c.words) << c.commandLine;
     }
     SetUp();  // a bare switch for a set the file does not define stays requested
     ASSERT_TRUE(Run("/#g4 /#g5=\"" + std::string(513, 'w') + "\"", ini));
-    EXPECT_EQ(std::vector<int>({settings.keywordSets.selected[4], settings.keywordSets.selected[5]}),
+    EXPECT_EQ(std::vector<int>({process::settings.keywordSets.selected[4], process::settings.keywordSets.selected[5]}),
               std::vector<int>({2, 1}));
     EXPECT_EQ(Words(5), Words_{std::string(259, 'w')});
 }
@@ -194,12 +194,12 @@ TEST_F(OptionsTest, SettingsFileSwitch) {
         fake::AddFile("C:\\app\\" + std::string(252, 'a'), "");
         fake::AddFile("C:\\app\\" + std::string(253, 'a'), "");
         ASSERT_TRUE(Run(c.commandLine, "")) << c.commandLine;
-        EXPECT_EQ(programPaths.settingsPath.view(), c.settingsPath) << c.commandLine;
-        EXPECT_EQ(settings.positionMode, c.mode) << c.commandLine;
+        EXPECT_EQ(process::programPaths.settingsPath.view(), c.settingsPath) << c.commandLine;
+        EXPECT_EQ(process::settings.positionMode, c.mode) << c.commandLine;
     }
     SetUp();  // an empty value names the folder, which cannot be read
     EXPECT_FALSE(Run("C:\\data /#s=", ""));
-    EXPECT_EQ(programPaths.settingsPath.view(), "C:\\app\\");
+    EXPECT_EQ(process::programPaths.settingsPath.view(), "C:\\app\\");
     EXPECT_EQ(fake::errorBoxes.size(), 1u);
 }
 
@@ -218,12 +218,12 @@ TEST_F(OptionsTest, StartPathTokens) {
         {longFolder + "\\", longFolder}, {longFolder + "g", ""},
     };
     for (const auto& c : cases) {
-        startPath = "stale";
-        startMode = 1;
+        process::startPath = "stale";
+        process::startMode = 1;
         FindStartPath(c.commandLine);
-        EXPECT_EQ(startMode, c.startPath.empty() ? 0 : 1) << c.commandLine;
-        if (startMode == 1) {
-            EXPECT_EQ(startPath.view(), c.startPath) << c.commandLine;
+        EXPECT_EQ(process::startMode, c.startPath.empty() ? 0 : 1) << c.commandLine;
+        if (process::startMode == 1) {
+            EXPECT_EQ(process::startPath.view(), c.startPath) << c.commandLine;
         }
     }
 }

@@ -74,10 +74,10 @@ Page ReadWhole(const ViewStyle& style) {
 }
 
 Page ReadChunked(const ViewStyle& style) {
-    activeStyle.tabWidth = style.tabWidth;
-    Page page{ReadPage(kPath, style), menuItems.linesScanned, {}};
-    for (int k = 0; k < menuItems.itemCount; ++k) {
-        const MenuItem& item = menuItems.items[k];
+    process::activeStyle.tabWidth = style.tabWidth;
+    Page page{ReadPage(kPath, style), process::menuItems.linesScanned, {}};
+    for (int k = 0; k < process::menuItems.itemCount; ++k) {
+        const MenuItem& item = process::menuItems.items[k];
         page.rows.push_back(std::to_string(item.lineNumber) + "|" + item.text.c_str() + "|" + item.fullText.c_str());
     }
     return page;
@@ -105,7 +105,7 @@ TEST_F(PageReader, ChunkedPagesEqualPagesReadWhole) {
         style.firstLine = int(random() % 6);
         style.pageSize = 1 + int(random() % 60);
         // Filtering off, or on with set 0 ("a" or "b") or set 1 ("b" and 表).
-        KeywordSets& sets = settings.keywordSets;
+        KeywordSets& sets = process::settings.keywordSets;
         sets = KeywordSets();
         sets.words[0][0] = sets.words[1][0] = "b";
         sets.words[0][1] = "a";
@@ -128,10 +128,10 @@ TEST_F(PageReader, APageOfAHugeFileReadsOnlyTheLinesItExamines) {
     ASSERT_EQ(ReadPage(kPath, ViewStyle()), PageRead::ok);
     EXPECT_EQ(fake::readCallCount, 1u);
     fake::readCallCount = 0;
-    settings.keywordSets.words[1][0] = "never";
-    settings.keywordSets.wordCount[1] = settings.keywordSets.selected[1] = settings.keywordSets.filterActive = 1;
+    process::settings.keywordSets.words[1][0] = "never";
+    process::settings.keywordSets.wordCount[1] = process::settings.keywordSets.selected[1] = process::settings.keywordSets.filterActive = 1;
     ASSERT_EQ(ReadPage(kPath, ViewStyle()), PageRead::ok);
-    EXPECT_EQ(menuItems.linesScanned, kMaxLinesScanned);
+    EXPECT_EQ(process::menuItems.linesScanned, kMaxLinesScanned);
     EXPECT_GE(fake::readCallCount, 3u);  // 400 kB in a few growing chunks, not 6 MB at once
     EXPECT_LE(fake::readCallCount, 5u);
 }
@@ -141,7 +141,7 @@ TEST_F(PageReader, AVeryLongLineIsScannedInChunksOfBoundedSize) {
     ViewStyle style;
     style.pageSize = 2;
     ASSERT_EQ(ReadPage(kPath, style), PageRead::ok);
-    EXPECT_EQ(menuItems.items[1].fullText.view(), "second");
+    EXPECT_EQ(process::menuItems.items[1].fullText.view(), "second");
     // 4 + 16 + 64 + 256 kB, then 1 MB at a time: about ten reads, never the whole file at once.
     EXPECT_GE(fake::readCallCount, 8u);
     EXPECT_LE(fake::readCallCount, 13u);
@@ -150,9 +150,9 @@ TEST_F(PageReader, AVeryLongLineIsScannedInChunksOfBoundedSize) {
 TEST_F(PageReader, NoMemoryForAChunkReadsAsAFailure) {
     fake::AddFile(kPath, "a\n");
     pageChunks = {SIZE_MAX / 2, SIZE_MAX / 2};
-    menuItems.itemCount = 3;
+    process::menuItems.itemCount = 3;
     EXPECT_EQ(ReadPage(kPath, ViewStyle()), PageRead::failed);
-    EXPECT_EQ(menuItems.itemCount, 0);
+    EXPECT_EQ(process::menuItems.itemCount, 0);
 }
 
 }  // namespace

@@ -18,16 +18,16 @@ class Pages : public ::testing::Test {
 protected:
     void SetUp() override {
         fake::Reset();
-        settings.submenuStyle = DefaultSubmenuStyle();
-        settings.rootStyle = DefaultRootStyle();
-        launchers[0].label = "&E editor";
-        launchers[1].label = "&C clip";
-        launcherCount = 2;
+        process::settings.submenuStyle = DefaultSubmenuStyle();
+        process::settings.rootStyle = DefaultRootStyle();
+        process::launchers[0].label = "&E editor";
+        process::launchers[1].label = "&C clip";
+        process::launcherCount = 2;
     }
     void UseFile(int index, const std::string& content) {
-        fileList[index].path = "C:\\t\\f" + std::to_string(index) + ".txt";
-        fake::AddFile(fileList[index].path.c_str(), content);
-        if (fileCount <= index) fileCount = index + 1;
+        process::fileList[index].path = "C:\\t\\f" + std::to_string(index) + ".txt";
+        fake::AddFile(process::fileList[index].path.c_str(), content);
+        if (process::fileCount <= index) process::fileCount = index + 1;
     }
     // The labels of a file's submenu before its navigation items.
     static Labels Lines(int index) {
@@ -39,7 +39,7 @@ protected:
         return labels;
     }
     static void SelectSet(int set, const char* word) {
-        KeywordSets& k = settings.keywordSets;
+        KeywordSets& k = process::settings.keywordSets;
         k.words[set][0] = word;
         k.wordCount[set] = k.selected[set] = k.selectedCount = k.filterActive = 1;
     }
@@ -55,25 +55,25 @@ TEST_F(Pages, LinesAndMessages) {
         {"1\n2\n3", 5, {"non line"}},
     };
     for (auto& c : cases) {
-        settings.submenuStyle.firstLine = c.firstLine;
+        process::settings.submenuStyle.firstLine = c.firstLine;
         UseFile(0, c.content);
         EXPECT_EQ(Lines(0), c.lines) << c.content;
     }
-    EXPECT_EQ(menuItems.linesScanned, 3);
-    EXPECT_EQ(menuItems.items[1].lineNumber, 4);
+    EXPECT_EQ(process::menuItems.linesScanned, 3);
+    EXPECT_EQ(process::menuItems.items[1].lineNumber, 4);
     SelectSet(1, "zzz");
     UseFile(0, "a\n");
     EXPECT_EQ(Lines(0), Labels{"non grep"});
     UseFile(1, "a\n");
-    fileList[2].path = "C:\\t\\missing.txt";
-    fileCount = 3;
-    fake::MakeUnreadable(fileList[1].path.c_str());
+    process::fileList[2].path = "C:\\t\\missing.txt";
+    process::fileCount = 3;
+    fake::MakeUnreadable(process::fileList[1].path.c_str());
     for (int i : {1, 2}) {
-        menuItems.itemCount = 5;  // left by an earlier page
+        process::menuItems.itemCount = 5;  // left by an earlier page
         os::Menu menu = os::CreateMenu();
         FillFileSubmenu(menu, i);
         EXPECT_EQ(fake::Labels(menu), Labels{"read error"}) << i;  // and nothing else
-        EXPECT_EQ(menuItems.itemCount, 0);
+        EXPECT_EQ(process::menuItems.itemCount, 0);
     }
 }
 
@@ -85,15 +85,15 @@ TEST_F(Pages, ItemTextHidesAccessKeysExpandsTabsAndIsCutAtItemWidth) {
         {"ab", 4, 0, ""},
     };
     for (auto& c : cases) {
-        settings.submenuStyle.tabWidth = c.tabWidth;
-        settings.submenuStyle.itemWidth = c.itemWidth;
+        process::settings.submenuStyle.tabWidth = c.tabWidth;
+        process::settings.submenuStyle.itemWidth = c.itemWidth;
         UseFile(0, c.line);
         EXPECT_EQ(Lines(0), Labels{c.text}) << c.line;
-        EXPECT_EQ(menuItems.items[0].fullText.view(), c.line);
+        EXPECT_EQ(process::menuItems.items[0].fullText.view(), c.line);
     }
-    settings.submenuStyle.lineNumbers = 1;
-    settings.submenuStyle.firstLine = 6;
-    settings.submenuStyle.itemWidth = 10;
+    process::settings.submenuStyle.lineNumbers = 1;
+    process::settings.submenuStyle.firstLine = 6;
+    process::settings.submenuStyle.itemWidth = 10;
     UseFile(0, "1\n2\n3\n4\n5\n6\nline 7 of thirty chars....\n");
     EXPECT_EQ(Lines(0)[0], "0007  line 7 of ");
 }
@@ -104,20 +104,20 @@ TEST_F(Pages, PageEndsAtPageSizeAmongFilteredLinesAndTheFilterStopsAt9999) {
     UseFile(0, content);
     SelectSet(0, "odd");
     Lines(0);
-    ASSERT_EQ(menuItems.itemCount, 20);
-    EXPECT_EQ(menuItems.items[19].fullText.view(), "odd 39");
-    EXPECT_EQ(menuItems.linesScanned, 39);
+    ASSERT_EQ(process::menuItems.itemCount, 20);
+    EXPECT_EQ(process::menuItems.items[19].fullText.view(), "odd 39");
+    EXPECT_EQ(process::menuItems.linesScanned, 39);
     content.clear();
     for (int i = 1; i <= 10001; ++i) content += i == 10000 ? "needle\n" : "hay\n";
     UseFile(0, content);
     SelectSet(0, "needle");
     EXPECT_EQ(Lines(0), Labels{"non grep"});
-    EXPECT_EQ(menuItems.linesScanned, 9999);
-    settings.keywordSets = KeywordSets();
+    EXPECT_EQ(process::menuItems.linesScanned, 9999);
+    process::settings.keywordSets = KeywordSets();
     for (int pageSize : {5000, 0}) {  // held to the table, and to at least one item
-        settings.rootStyle.pageSize = pageSize;
+        process::settings.rootStyle.pageSize = pageSize;
         BuildFileMenu(os::CreatePopupMenu());
-        EXPECT_EQ(menuItems.itemCount, pageSize ? kMaxMenuItems : 1);
+        EXPECT_EQ(process::menuItems.itemCount, pageSize ? kMaxMenuItems : 1);
     }
 }
 
@@ -126,28 +126,28 @@ TEST_F(Pages, ReopeningASubmenuRebuildsItAndForgetsMarks) {
     os::Menu menu = os::CreateMenu();
     FillFileSubmenu(menu, 0);
     const size_t built = menu->items.size(), menusBefore = fake::liveMenus.size();
-    menuItems.items[1].marked = menuItems.markedCount = 1;
+    process::menuItems.items[1].marked = process::menuItems.markedCount = 1;
     FillFileSubmenu(menu, 0);
     EXPECT_EQ(menu->items.size(), built);
-    EXPECT_EQ(menuItems.items[1].marked + menuItems.markedCount, 0);
+    EXPECT_EQ(process::menuItems.items[1].marked + process::menuItems.markedCount, 0);
     EXPECT_EQ(fake::liveMenus.size(), menusBefore);  // the old submenus went with their items
 }
 
 TEST_F(Pages, SubmenuAndPageDifferInStyleIdsAndHeading) {
     UseFile(0, "a");
     UseFile(1, "b\n");
-    settings.submenuStyle.customFont = 1;
+    process::settings.submenuStyle.customFont = 1;
     os::Menu sub = os::CreateMenu();
     FillFileSubmenu(sub, 1);
-    EXPECT_EQ(currentFile, 1);
+    EXPECT_EQ(process::currentFile, 1);
     EXPECT_TRUE(fake::FindItem(sub, cmdLineFirst)->ownerDraw);
     EXPECT_NE(fake::FindItem(sub, cmdReturnInSubmenu), nullptr);
 
-    currentFile = 0;
-    currentLauncher = 1;  // the check mark stays on the first entry
+    process::currentFile = 0;
+    process::currentLauncher = 1;  // the check mark stays on the first entry
     os::Menu root = os::CreatePopupMenu();
     BuildFileMenu(root);
-    EXPECT_EQ(activeStyle.customFont, 0);
+    EXPECT_EQ(process::activeStyle.customFont, 0);
     EXPECT_EQ(fake::Labels(root), (Labels{"&@ f0.txt", "-", "a", "-", "&> Next", "&< Return", "-", "&E editor", "-", "&0 grep"}));
     const unsigned ids[] = {cmdTitle, cmdPageSeparator, cmdLineFirst, cmdPageSeparator, cmdNextOnPage,
                             cmdReturnOnPage, cmdPageSeparator, cmdLauncherMenu, cmdPageSeparator, cmdGrepMenu};
@@ -162,13 +162,13 @@ TEST_F(Pages, SubmenuAndPageDifferInStyleIdsAndHeading) {
 
 TEST(OwnerDrawLabel, MarkColumnLineNumbersAndIdsOutsideTheTable) {
     fake::Reset();
-    menuItems.itemCount = 2;
-    menuItems.items[0] = MenuItem{"text", "text", 1, 7};
-    menuItems.items[1] = MenuItem{"t&x", "t&x", 0, 12345};
+    process::menuItems.itemCount = 2;
+    process::menuItems.items[0] = MenuItem{"text", "text", 1, 7};
+    process::menuItems.items[1] = MenuItem{"t&x", "t&x", 0, 12345};
     const struct { unsigned id; int lineNumbers; const char* label; } cases[] = {
         {5000, 1, "* 0007  text"}, {5001, 0, "   t&x"}, {4999, 0, nullptr}, {5002, 0, nullptr}};
     for (auto& c : cases) {
-        activeStyle.lineNumbers = c.lineNumbers;
+        process::activeStyle.lineNumbers = c.lineNumbers;
         std::string label = "unchanged";
         EXPECT_EQ(OwnerDrawLabel(c.id, &label), c.label != nullptr) << c.id;
         EXPECT_EQ(label, c.label ? c.label : "unchanged") << c.id;

@@ -26,10 +26,10 @@ struct PopupTest : ::testing::Test {
     void SetUp() override {
         fake::Reset();
         shown.clear();
-        screenMetrics.screenWidth = 1279;
-        screenMetrics.maximizedHeight = 1001;
-        screenMetrics.mouseButtons = 3;
-        settings.positionMode = positionCenter;
+        process::screenMetrics.screenWidth = 1279;
+        process::screenMetrics.maximizedHeight = 1001;
+        process::screenMetrics.mouseButtons = 3;
+        process::settings.positionMode = positionCenter;
     }
     // The next showing records its labels, runs what the user does, then returns command.
     template <class Action>
@@ -46,17 +46,17 @@ struct PopupTest : ::testing::Test {
         Choose(command, [=](os::Menu) {
             if (ctrl) fake::keysDown.insert(os::kVkControl);
             if (shift) fake::keysDown.insert(os::kVkShift);
-            if (rightButton) menuState.alternateChoice = 1;
+            if (rightButton) process::menuState.alternateChoice = 1;
         });
     }
     // Each file has four lines, the last one empty.
     void SetFiles(int count, int current) {
         for (int i = 0; i < count; ++i) {
-            fileList[i].path = "C:\\t\\f" + std::to_string(i) + ".txt";
-            fake::AddFile(fileList[i].path.c_str(), "a\nb\nc\n");
+            process::fileList[i].path = "C:\\t\\f" + std::to_string(i) + ".txt";
+            fake::AddFile(process::fileList[i].path.c_str(), "a\nb\nc\n");
         }
-        fileCount = count;
-        currentFile = current;
+        process::fileCount = count;
+        process::currentFile = current;
     }
 };
 
@@ -76,7 +76,7 @@ TEST_F(PopupTest, RootContentByMenuType) {
 TEST_F(PopupTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
     SetFiles(3, 0);
     auto duringTracking = [this](os::Menu) {
-        EXPECT_TRUE(menuState.menuOpen == 1 && menuState.alternateChoice == 0);
+        EXPECT_TRUE(process::menuState.menuOpen == 1 && process::menuState.alternateChoice == 0);
         EXPECT_EQ(fake::hooksInstalled - fake::hooksRemoved, 1);
         EXPECT_EQ(fake::foregroundCalls, int(shown.size()));
     };
@@ -96,7 +96,7 @@ TEST_F(PopupTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
     Choose(cmdNone, duringTracking);
     ShowPopupMenu(window, textPage);
     EXPECT_EQ(fake::hooksRemoved + fake::nullPosts, 6);
-    EXPECT_EQ(menuState.menuOpen, 0);
+    EXPECT_EQ(process::menuState.menuOpen, 0);
     EXPECT_TRUE(fake::liveMenus.empty());
     EXPECT_EQ(fake::closeCalls, 0);  // closing the window is the caller's part
 }
@@ -114,11 +114,11 @@ TEST_F(PopupTest, EveryPositionMode) {
     };
     for (const auto& c : cases) {
         SetUp();
-        settings.positionMode = c.mode;
-        settings.fixedX = -20;
-        settings.fixedY = 30;
-        screenMetrics.mouseButtons = c.mouseButtons;
-        previousForeground = c.rect.bottom ? active : nullptr;
+        process::settings.positionMode = c.mode;
+        process::settings.fixedX = -20;
+        process::settings.fixedY = 30;
+        process::screenMetrics.mouseButtons = c.mouseButtons;
+        process::previousForeground = c.rect.bottom ? active : nullptr;
         fake::windowRects[active] = c.rect;
         ShowPopupMenu(window, fixedOnly);
         ASSERT_EQ(fake::trackCalls.size(), 1u) << c.what;
@@ -128,7 +128,7 @@ TEST_F(PopupTest, EveryPositionMode) {
 }
 
 TEST_F(PopupTest, ShownAgainWhereTheFirstMenuStoodAfterTheMouseMoved) {
-    settings.positionMode = positionMouse2;
+    process::settings.positionMode = positionMouse2;
     SetFiles(3, 0);
     Choose(cmdNextOnPage, [](os::Menu) { fake::cursor = os::Point{900, 40}; });  // text page again
     ChooseWithKeys(cmdReturnOnPage, false, true);                              // folder list
@@ -142,12 +142,12 @@ TEST_F(PopupTest, ShownAgainWhereTheFirstMenuStoodAfterTheMouseMoved) {
 TEST_F(PopupTest, MenuSelectAndTheFileWhoseSubmenuOpens) {
     os::Menu list = os::CreatePopupMenu();
     OnMenuSelect(0x80001388, list);
-    EXPECT_TRUE(menuState.lastSelectedItem == 5000 && menuState.lastSelectByMouse == 1);
+    EXPECT_TRUE(process::menuState.lastSelectedItem == 5000 && process::menuState.lastSelectByMouse == 1);
     OnMenuSelect(0x0010FFFF, list);
-    EXPECT_TRUE(menuState.lastSelectedItem == 0xFFFF && menuState.lastSelectByMouse == 0);
+    EXPECT_TRUE(process::menuState.lastSelectedItem == 0xFFFF && process::menuState.lastSelectByMouse == 0);
 
     SetFiles(2, 0);
-    menuState.lastSelectedMenu = nullptr;
+    process::menuState.lastSelectedMenu = nullptr;
     EXPECT_EQ(OpeningFileIndex(0), -1);  // nothing selected yet: the root popup
     for (unsigned id : {0u + cmdFileFirst, cmdFileFirst + 1, cmdFileFirst + 2, 0u + cmdTitle})
         os::AppendMenuItem(list, 0, id, "x");
@@ -163,9 +163,9 @@ TEST_F(PopupTest, PlanOfCommandsThatShowNothingAgain) {
         {cmdTitle, false, true, Step::applyToMarked, 0}, {cmdLineFirst + 4, true, false, Step::applyToItem, 4},
         {cmdLineFirst + 4, false, true, Step::applyToItem, 4}, {cmdLineFirst + 5, false, false, Step::nothing, 0},
     };
-    menuItems.itemCount = 5;
+    process::menuItems.itemCount = 5;
     for (const auto& c : cases) {
-        menuState.alternateChoice = c.alternate;
+        process::menuState.alternateChoice = c.alternate;
         CommandPlan plan = PlanCommand(c.command, c.ctrl);
         EXPECT_TRUE(plan.step == c.step && plan.argument == c.argument) << c.command << " " << c.ctrl << c.alternate;
     }
@@ -187,7 +187,7 @@ TEST_F(PopupTest, ChoicesThatShowAMenuAgain) {
     for (const auto& c : cases) {
         SetUp();
         SetFiles(4, c.current);
-        KeywordSets& sets = settings.keywordSets;
+        KeywordSets& sets = process::settings.keywordSets;
         sets.selected[1] = sets.selectedCount = sets.filterActive = 1;
         ChooseWithKeys(c.command, c.ctrl, c.shift, c.right);
         Choose(cmdNone);
@@ -195,7 +195,7 @@ TEST_F(PopupTest, ChoicesThatShowAMenuAgain) {
         SCOPED_TRACE(testing::Message() << c.command << " " << c.ctrl << c.shift << c.right << " from " << c.current);
         ASSERT_EQ(int(shown.size()), c.showings);
         EXPECT_EQ(c.showings == 2 && shown[1].back() == "&0 Ver.1.06", c.expected < 0);
-        EXPECT_EQ(currentFile, c.expected < 0 ? c.current : c.expected);
+        EXPECT_EQ(process::currentFile, c.expected < 0 ? c.current : c.expected);
         EXPECT_EQ(std::vector<int>({sets.selected[1], sets.selectedCount, sets.filterActive}),
                   std::vector<int>({c.selected1, c.count, c.count}));
     }
@@ -209,9 +209,9 @@ TEST_F(PopupTest, SettingsFileAndManualOpenWithTheEditorQuoted) {
     for (const auto& c : cases) {
         SetUp();
         fake::AddFile("C:\\ed\\ed.exe", "");
-        programPaths.settingsPath = "C:\\My Tools\\Qivora.ini";
-        programPaths.manualPath = "C:\\Doc\\Qivora.txt";
-        settings.editorPath = c.editor;
+        process::programPaths.settingsPath = "C:\\My Tools\\Qivora.ini";
+        process::programPaths.manualPath = "C:\\Doc\\Qivora.txt";
+        process::settings.editorPath = c.editor;
         Choose(c.command);
         ShowPopupMenu(window, fixedOnly);
         ASSERT_EQ(fake::launches.size(), 1u) << c.editor;

@@ -14,7 +14,7 @@ namespace qv {
 
 // The words of keyword set i, in order.
 inline std::vector<std::string> Words(int set) {
-    const KeywordSets& sets = settings.keywordSets;
+    const KeywordSets& sets = process::settings.keywordSets;
     return std::vector<std::string>(sets.words[set], sets.words[set] + sets.wordCount[set]);
 }
 
@@ -22,14 +22,14 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         fake::Reset();
-        screenMetrics.screenWidth = 1920;
-        screenMetrics.maximizedHeight = 1040;
-        screenMetrics.mouseButtons = 3;
-        programPaths.exeFolder = "C:\\app\\";
-        programPaths.baseName = "Qivora";
-        programPaths.settingsPath = "C:\\app\\Qivora.ini";
-        settings.submenuStyle = DefaultSubmenuStyle();
-        settings.rootStyle = DefaultRootStyle();
+        process::screenMetrics.screenWidth = 1920;
+        process::screenMetrics.maximizedHeight = 1040;
+        process::screenMetrics.mouseButtons = 3;
+        process::programPaths.exeFolder = "C:\\app\\";
+        process::programPaths.baseName = "Qivora";
+        process::programPaths.settingsPath = "C:\\app\\Qivora.ini";
+        process::settings.submenuStyle = DefaultSubmenuStyle();
+        process::settings.rootStyle = DefaultRootStyle();
     }
 
     // The start of a run: switches first, then the settings file.

@@ -12,9 +12,9 @@ using Entries = std::vector<std::string>;  // "target|label|parameters"
 
 Entries Table() {
     Entries table;
-    for (int i = 0; i < launcherCount; ++i)
-        table.push_back(std::string(launchers[i].target.view()) + "|" + std::string(launchers[i].label.view()) + "|" +
-                        std::string(launchers[i].parameters.view()));
+    for (int i = 0; i < process::launcherCount; ++i)
+        table.push_back(std::string(process::launchers[i].target.view()) + "|" + std::string(process::launchers[i].label.view()) + "|" +
+                        std::string(process::launchers[i].parameters.view()));
     return table;
 }
 
@@ -41,13 +41,13 @@ TEST_F(SettingsTest, CandidatesInOrderAndAnEmptyFileWhenNoneExists) {
     fake::AddFile("C:\\app\\memo.ini", "");
     fake::AddFile("C:\\app\\Qivora.ini", "");
     fake::AddFile("C:\\app\\other.ini", "[system]\n@sub\n");
-    programPaths.settingsPath = "C:\\app\\other.ini";  // named by "/#s="
+    process::programPaths.settingsPath = "C:\\app\\other.ini";  // named by "/#s="
     const char* const expected[] = {"C:\\app\\other.ini", "C:\\app\\memo.ini", "C:\\app\\Qivora.ini", "C:\\app\\memo.ini"};
     for (const char* path : expected) {
         ASSERT_TRUE(LoadSettings(nullptr));
-        EXPECT_EQ(programPaths.settingsPath.view(), path);
+        EXPECT_EQ(process::programPaths.settingsPath.view(), path);
         fake::RemovePath(path);
-        programPaths.settingsPath = "C:\\app\\memo.ini";
+        process::programPaths.settingsPath = "C:\\app\\memo.ini";
     }
     EXPECT_EQ(fake::createdFiles, std::vector<std::string>{"C:\\app\\memo.ini"});
     EXPECT_EQ(fake::FileContent("C:\\app\\memo.ini"), "");
@@ -65,7 +65,7 @@ TEST_F(SettingsTest, AFileThatCannotBeOpenedOrReadShowsTheMessage) {
         ASSERT_EQ(fake::errorBoxes.size(), 1u);
         EXPECT_EQ(fake::errorBoxes[0].text, "設定ファイル異常");
         EXPECT_EQ(fake::errorBoxes[0].title, "Qivora");
-        EXPECT_EQ(settings.includeSubfolders, 0);
+        EXPECT_EQ(process::settings.includeSubfolders, 0);
     }
 }
 
@@ -83,7 +83,7 @@ TEST_F(SettingsTest, SystemSectionLines) {
     for (auto& c : cases) {
         SetUp();
         ASSERT_TRUE(Run("", c.content));
-        EXPECT_EQ(settings.includeSubfolders, c.includeSubfolders) << c.content;
+        EXPECT_EQ(process::settings.includeSubfolders, c.includeSubfolders) << c.content;
     }
 }
 
@@ -116,8 +116,8 @@ TEST_F(SettingsTest, ResolveProgramPathOrder) {
     for (const char* file : {"C:\\a\\tool.exe", "C:\\Windows\\tool.exe", "C:\\work\\both", "C:\\work\\both.exe",
                              "C:\\work\\sub\\x.txt"})
         fake::AddFile(file, "");
-    settings.searchPath = "C:\\none;C:\\a";
-    settings.searchPathSet = 1;
+    process::settings.searchPath = "C:\\none;C:\\a";
+    process::settings.searchPathSet = 1;
     const struct { const char* name; bool tryExe, found; const char* path; } cases[] = {
         {"tool", true, true, "C:\\a\\tool.exe"},  // the "@path=" list before the system order
         {"tool", false, false, "tool"},
@@ -130,7 +130,7 @@ TEST_F(SettingsTest, ResolveProgramPathOrder) {
         EXPECT_EQ(ResolveProgramPath(c.name, c.tryExe, &path), c.found) << c.name;
         EXPECT_EQ(path, c.path) << c.name;
     }
-    settings.searchPathSet = 0;  // the list is ignored without its flag
+    process::settings.searchPathSet = 0;  // the list is ignored without its flag
     std::string path;
     EXPECT_TRUE(ResolveProgramPath("tool", true, &path));
     EXPECT_EQ(path, "C:\\Windows\\tool.exe");
@@ -146,7 +146,7 @@ TEST_F(SettingsTest, EntriesAndEditorResolvedThroughTheSearchPathFile) {
     ASSERT_TRUE(Run("", "[system]\r\n@editor=viewer\r\n@path=C:\\cfg\\paths.bat\r\n@editor=viewer\r\n%end\r\n"
                         "[exec]\r\nviewer | View\r\n%end\r\n"));
     EXPECT_EQ(Table(), Entries{"C:\\more\\viewer.exe|View|\"%P\""});
-    EXPECT_EQ(settings.editorPath.view(), "C:\\more\\viewer.exe");
+    EXPECT_EQ(process::settings.editorPath.view(), "C:\\more\\viewer.exe");
 }
 
 }  // namespace

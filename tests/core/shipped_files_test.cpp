@@ -49,9 +49,9 @@ size_t FirstFaultInWindowsText(std::string_view text) {
 
 std::vector<std::string> LauncherTable() {
     std::vector<std::string> entries;
-    for (int i = 0; i < launcherCount; ++i)
-        entries.push_back(std::string(launchers[i].target.view()) + "|" + std::string(launchers[i].label.view()) + "|" +
-                          std::string(launchers[i].parameters.view()));
+    for (int i = 0; i < process::launcherCount; ++i)
+        entries.push_back(std::string(process::launchers[i].target.view()) + "|" + std::string(process::launchers[i].label.view()) + "|" +
+                          std::string(process::launchers[i].parameters.view()));
     return entries;
 }
 
@@ -62,7 +62,7 @@ void Apply(int n, bool markBoth) {
     testing_items::SetCurrentFile("C:\\notes\\memo.txt");
     testing_items::SetLines({"a b", "c"});
     if (markBoth) testing_items::Mark({0, 1});
-    currentLauncher = n;
+    process::currentLauncher = n;
     ApplyCurrentLauncher(lineSourceItem, 1, false);
 }
 
@@ -101,7 +101,7 @@ TEST_F(SampleSettings, LoadsWithAndWithoutTheEditor) {
     const std::vector<std::string> without = LauncherTable();
     EXPECT_EQ(without.size(), 7u);
     for (const std::string& entry : without) EXPECT_EQ(entry.find("-Y="), std::string::npos) << entry;
-    EXPECT_EQ(settings.editorPath.view(), kNotepad);
+    EXPECT_EQ(process::settings.editorPath.view(), kNotepad);
     fake::AddFile(kSakura, "MZ");
     ASSERT_TRUE(LoadSettings(nullptr));
     std::vector<std::string> with = LauncherTable();
@@ -203,12 +203,12 @@ TEST_F(Manual, ExecExampleLoadsAsDescribed) {
     fake::AddFile(kNotepad, "MZ");
     fake::AddFile("C:\\work\\sakura.exe", "MZ");  // found in the working folder
     ASSERT_TRUE(LoadSettings(nullptr));
-    ASSERT_TRUE(entries > 0 && launcherCount == entries);
-    for (int i = 0; i < launcherCount; ++i) EXPECT_TRUE(Mentions(launchers[i].label.view())) << i;
-    EXPECT_EQ(launchers[0].target.view(), "C:\\work\\sakura.exe");
-    const std::string sakura = ExpandMacros(launchers[0].parameters.view(), "C:\\notes\\memo.txt", 12);
+    ASSERT_TRUE(entries > 0 && process::launcherCount == entries);
+    for (int i = 0; i < process::launcherCount; ++i) EXPECT_TRUE(Mentions(process::launchers[i].label.view())) << i;
+    EXPECT_EQ(process::launchers[0].target.view(), "C:\\work\\sakura.exe");
+    const std::string sakura = ExpandMacros(process::launchers[0].parameters.view(), "C:\\notes\\memo.txt", 12);
     EXPECT_TRUE(Mentions("sakura.exe " + sakura)) << sakura;
-    EXPECT_EQ(launchers[launcherCount - 1].parameters.view(), "\"%M\"");
+    EXPECT_EQ(process::launchers[process::launcherCount - 1].parameters.view(), "\"%M\"");
 }
 
 }  // namespace

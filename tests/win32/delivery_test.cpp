@@ -20,7 +20,7 @@ protected:
     void SetUp() override {
         qv::ResetProcessState();
         window = CreateWindowExA(0, "STATIC", "clipboard owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        qv::mainWindow = reinterpret_cast<os::Window>(window);
+        qv::process::mainWindow = reinterpret_cast<os::Window>(window);
     }
     void TearDown() override { DestroyWindow(window); }
     void Empty() {
@@ -34,17 +34,17 @@ protected:
 TEST_F(ClipboardTest, SetAndAppendWithThePrefix) {
     EXPECT_EQ(qv::SetClipboardText("one", 0), 1);
     EXPECT_EQ(ClipboardText(), "one");
-    qv::clipboardPrefix = 1;
+    qv::process::clipboardPrefix = 1;
     EXPECT_EQ(qv::AppendClipboardText("二つ目", 0), 1);
     EXPECT_EQ(ClipboardText(), "one\r\n二つ目");
-    qv::clipboardPrefix = 0;
+    qv::process::clipboardPrefix = 0;
     EXPECT_EQ(qv::AppendClipboardText("abc", 0), 1);
     EXPECT_EQ(ClipboardText(), "abc");
 }
 
 TEST_F(ClipboardTest, PrefixOnWithAnEmptyClipboardChangesNothing) {
     Empty();
-    qv::clipboardPrefix = 1;
+    qv::process::clipboardPrefix = 1;
     EXPECT_EQ(qv::AppendClipboardText("x", 1), 0);
     EXPECT_EQ(qv::CopyItemsToClipboard(qv::allItems, 1), 0);
     EXPECT_FALSE(os::ClipboardHasText());

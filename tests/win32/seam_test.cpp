@@ -21,7 +21,7 @@ TEST_F(SeamTest, ProgramFoundWithExeThroughASearchPathList) {
     folder.MakeFolder("bin");
     folder.Write("bin\\tool.exe", "MZ");
     qv::ApplySearchPathOption(folder.path() + "nowhere;" + folder.path() + "bin");
-    ASSERT_EQ(qv::settings.searchPathSet, 1);
+    ASSERT_EQ(qv::process::settings.searchPathSet, 1);
     std::string path;
     EXPECT_TRUE(qv::ResolveProgramPath("tool", true, &path));
     EXPECT_EQ(path, folder / "bin\\tool.exe");
@@ -34,9 +34,9 @@ TEST_F(SeamTest, SearchPathFromAFileWithASetLine) {
     folder.Write("bin\\tool.exe", "MZ");
     folder.Write("paths.bat", "@echo off\r\nset PATH=" + folder.path() + "bin;C:\\windows\r\nrem\r\n");
     qv::ApplySearchPathOption(folder / "paths.bat");
-    EXPECT_EQ(qv::settings.searchPath.view(), folder.path() + "bin;C:\\windows");
+    EXPECT_EQ(qv::process::settings.searchPath.view(), folder.path() + "bin;C:\\windows");
     qv::ApplyEditorOption("tool");
-    EXPECT_EQ(qv::settings.editorPath.view(), folder / "bin\\tool.exe");
+    EXPECT_EQ(qv::process::settings.editorPath.view(), folder / "bin\\tool.exe");
 }
 
 TEST_F(SeamTest, RelativeNamesBecomeAbsoluteAndFoldersAreRejected) {
@@ -49,7 +49,7 @@ TEST_F(SeamTest, RelativeNamesBecomeAbsoluteAndFoldersAreRejected) {
     EXPECT_TRUE(qv::ResolveProgramPath("sub\\ed", true, &path));
     EXPECT_EQ(path, folder / "sub\\ed.exe");
     qv::ApplyEditorOption("sub");  // a folder is found, but is no editor
-    EXPECT_TRUE(qv::settings.editorPath.empty());
+    EXPECT_TRUE(qv::process::settings.editorPath.empty());
     SetCurrentDirectoryA(previous);
 }
 
@@ -62,18 +62,18 @@ TEST_F(SeamTest, ListingVisitsOwnFilesFirstThenSubfoldersAndHiddenFiles) {
     folder.Write("sub\\deeper\\d.txt", "");
     folder.Write("a.TXT", "");
     folder.Write("skip.log", "");
-    qv::settings.extensionFilters[0] = ".txt";
-    qv::settings.extensionFilterCount = 1;
-    qv::settings.includeSubfolders = 1;
-    qv::fileCount = 0;
+    qv::process::settings.extensionFilters[0] = ".txt";
+    qv::process::settings.extensionFilterCount = 1;
+    qv::process::settings.includeSubfolders = 1;
+    qv::process::fileCount = 0;
     qv::ListFolder(folder.path());
-    ASSERT_EQ(qv::fileCount, 4);
-    std::vector<std::string> own = {qv::fileList[0].path.c_str(), qv::fileList[1].path.c_str()};
+    ASSERT_EQ(qv::process::fileCount, 4);
+    std::vector<std::string> own = {qv::process::fileList[0].path.c_str(), qv::process::fileList[1].path.c_str()};
     std::sort(own.begin(), own.end());
     EXPECT_EQ(own, (std::vector<std::string>{folder.path() + "a.TXT", folder.path() + "b.txt"}));
-    EXPECT_EQ(qv::fileList[2].path.view(), folder.path() + "sub\\hidden.txt");
-    EXPECT_EQ(qv::fileList[3].path.view(), folder.path() + "sub\\deeper\\d.txt");
-    EXPECT_EQ(qv::fileList[3].folderNumber, 2);
+    EXPECT_EQ(qv::process::fileList[2].path.view(), folder.path() + "sub\\hidden.txt");
+    EXPECT_EQ(qv::process::fileList[3].path.view(), folder.path() + "sub\\deeper\\d.txt");
+    EXPECT_EQ(qv::process::fileList[3].folderNumber, 2);
 }
 
 TEST_F(SeamTest, CompareTextIgnoresCaseAndOrdersJapaneseNames) {
@@ -88,10 +88,10 @@ TEST_F(SeamTest, CompareTextIgnoresCaseAndOrdersJapaneseNames) {
 TEST_F(SeamTest, AQuotedFolderWithBlanksIsTheStartPath) {
     folder.MakeFolder("my notes");
     qv::FindStartPath("/#u \"" + folder.path() + "my notes\\\" /#m=mouse");
-    EXPECT_EQ(qv::startMode, 1);
-    EXPECT_EQ(qv::startPath.view(), folder.path() + "my notes");
+    EXPECT_EQ(qv::process::startMode, 1);
+    EXPECT_EQ(qv::process::startPath.view(), folder.path() + "my notes");
     qv::FindStartPath(folder.path() + "my notes");  // unquoted: its pieces name nothing
-    EXPECT_EQ(qv::startMode, 0);
+    EXPECT_EQ(qv::process::startMode, 0);
 }
 
 TEST(AnsiCodePage, IsJapanese) { EXPECT_EQ(GetACP(), 932u); }

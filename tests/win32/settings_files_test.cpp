@@ -18,11 +18,11 @@ TEST(SettingsFiles, ACopyUnderAnotherNameReadsItsOwnSettingsButKeepsTheManual) {
     folder.Write("memo.ini", "[system]\r\n@sub\r\n");
     folder.Write("Qivora.ini", "[system]\r\n@menu=mouse\r\n");
     StartAs(folder, "memo.exe");
-    EXPECT_EQ(qv::programPaths.baseName.view(), "memo");
-    EXPECT_EQ(qv::programPaths.manualPath.view(), folder / "Qivora.txt");
+    EXPECT_EQ(qv::process::programPaths.baseName.view(), "memo");
+    EXPECT_EQ(qv::process::programPaths.manualPath.view(), folder / "Qivora.txt");
     ASSERT_TRUE(qv::LoadSettings(nullptr));
-    EXPECT_EQ(qv::programPaths.settingsPath.view(), folder / "memo.ini");
-    EXPECT_EQ(qv::settings.includeSubfolders, 1);
+    EXPECT_EQ(qv::process::programPaths.settingsPath.view(), folder / "memo.ini");
+    EXPECT_EQ(qv::process::settings.includeSubfolders, 1);
 }
 
 TEST(SettingsFiles, WithoutAnyOneEmptyFileIsCreatedAndNothingElse) {
@@ -33,8 +33,8 @@ TEST(SettingsFiles, WithoutAnyOneEmptyFileIsCreatedAndNothingElse) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     ASSERT_TRUE(GetFileAttributesExA((folder / "memo.ini").c_str(), GetFileExInfoStandard, &data));
     EXPECT_EQ(data.nFileSizeLow, 0u);
-    EXPECT_EQ(qv::settings.positionMode, qv::positionCenter);
-    EXPECT_EQ(qv::settings.extensionFilters[0].view(), ".txt");
+    EXPECT_EQ(qv::process::settings.positionMode, qv::positionCenter);
+    EXPECT_EQ(qv::process::settings.extensionFilters[0].view(), ".txt");
 }
 
 }  // namespace
