@@ -15,7 +15,7 @@
 #include "common/state.h"
 #include "heap_peak.h"
 #include "lines/folders.h"
-#include "lines/pages.h"
+#include "menu/pages.h"
 #include "menu/file_copy.h"
 #include "os/os.h"
 #include "output/marked.h"
@@ -109,7 +109,7 @@ void BM_FilteredCopy100MB(benchmark::State& state) {
     bench::ResetHeapPeak();
     for (auto _ : state) {
         os::clipboardText.clear();
-        if (!qv::CopyFilteredFileToClipboard(0)) state.SkipWithError("nothing copied");
+        if (!qv::CopyFilteredFileToClipboard(0, qv::ClipboardStart::afresh)) state.SkipWithError("nothing copied");
     }
     state.counters["copied"] = double(os::clipboardText.size());
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(100 * kMB));
@@ -147,9 +147,6 @@ void BM_FolderListing(benchmark::State& state) {
         qv::process::settings.includeSubfolders = 1;
         qv::process::settings.extensionFilters[0] = ".txt";
         qv::process::settings.extensionFilterCount = 1;
-        qv::process::folderCounter = -1;
-        qv::process::fileCount = 0;
-        qv::process::listingStopped = 0;
         qv::ListFolder(root);
         if (qv::process::fileCount != qv::kMaxFiles) state.SkipWithError("not 200 files");
     }
@@ -189,17 +186,17 @@ void MarkLines(int count, size_t length) {
 
 void BM_MarkedLinesCommand(benchmark::State& state) {
     MarkLines(999, 1000);
-    qv::process::listMode = 1;
+    const qv::Expansion expansion{"-n \"%M\" -x", qv::MarkedList::arguments};
     bench::ResetHeapPeak();
-    for (auto _ : state) qv::RunMarkedArguments("-n \"%M\" -x", qv::actionRun);
+    for (auto _ : state) qv::RunMarkedLines(expansion, qv::actionRun, qv::ClipboardStart::afresh);
     ReportHeap(state);
 }
 
 void BM_MarkedLinesToClipboard(benchmark::State& state) {
     MarkLines(999, 1000);
-    qv::process::listMode = 3;
+    const qv::Expansion expansion{"\"%T\"", qv::MarkedList::text};
     bench::ResetHeapPeak();
-    for (auto _ : state) qv::RunMarkedText("\"%T\"", qv::actionCopy);
+    for (auto _ : state) qv::RunMarkedLines(expansion, qv::actionCopy, qv::ClipboardStart::afresh);
     if (os::clipboardText.size() < 999 * 1000) state.SkipWithError("lines not copied");
     ReportHeap(state);
 }

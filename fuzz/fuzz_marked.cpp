@@ -43,19 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qv::process::launchers[0].target = "C:\\q\\edit.exe";
     qv::process::launcherCount = 1;
     const std::string templateText = input.ConsumeRandomLengthString(1200);
-    const std::string text = qv::ExpandMacros(templateText, "C:\\d\\a.txt", 1);
-    qv::process::clipboardPrefix = input.ConsumeBool();
+    const qv::Expansion expansion = qv::ExpandMacros(templateText, "C:\\d\\a.txt", 1);
+    const qv::ClipboardStart start = input.ConsumeBool() ? qv::ClipboardStart::afterKeptText : qv::ClipboardStart::afresh;
     if (input.ConsumeBool()) fake::clipboard = input.ConsumeRandomLengthString(64);
     const qv::MarkedAction actions[] = {qv::actionRun, qv::actionCopy, qv::actionCopyAndRun};
     const qv::MarkedAction action = actions[input.ConsumeIntegralInRange(0, 2)];
-    if (input.ConsumeBool()) qv::RunMarkedArguments(text, action);
-    else qv::RunMarkedText(text, action);
+    qv::RunMarkedLines(expansion, action, start);
     FUZZ_CHECK(fake::launches.size() <= 1);
     FUZZ_CHECK(table.markedCount == CountMarks());
 
     // The marked items on a clipboard that keeps nothing: exactly the marked lines.
-    qv::process::clipboardPrefix = 0;
-    const bool copied = qv::CopyItemsToClipboard(qv::markedItems, 0) == 1;
+    const bool copied = qv::CopyItemsToClipboard(qv::markedItems, 0, qv::ClipboardStart::afresh) == 1;
     FUZZ_CHECK(copied && fake::clipboard);
     std::string expected;
     for (int k = 0; k < table.itemCount; ++k) {

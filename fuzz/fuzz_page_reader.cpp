@@ -14,7 +14,7 @@
 #include "lines/filters.h"
 #include "lines/menu_line.h"
 #include "lines/page_reader.h"
-#include "settings/split_line.h"
+#include "common/split_line.h"
 
 namespace {
 

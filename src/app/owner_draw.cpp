@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/state.h"
-#include "lines/owner_label.h"
+#include "menu/pages.h"
 
 namespace {
 

@@ -4,9 +4,8 @@
 #include "app/owner_draw.h"
 #include "app/screen_metrics.h"
 #include "common/state.h"
-#include "lines/folders.h"
 #include "menu/tracking.h"
-#include "settings/startup.h"
+#include "menu/start.h"
 
 namespace {
 

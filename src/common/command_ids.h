@@ -42,6 +42,6 @@ static_assert(cmdFileLast - cmdFileFirst + 1 == kMaxFiles, "file ids");
 static_assert(cmdLineLast - cmdLineFirst + 1 >= kMaxMenuItems, "line ids");
 static_assert(cmdGrepSetLast - cmdGrepSetFirst + 1 == kKeywordSetCount, "keyword set ids");
 
-inline bool InRange(unsigned id, unsigned first, unsigned last) { return id >= first && id <= last; }
+constexpr bool InRange(unsigned id, unsigned first, unsigned last) { return id >= first && id <= last; }
 
 }  // namespace qv

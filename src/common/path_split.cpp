@@ -40,4 +40,10 @@ PathParts SplitPath(std::string_view path) {
     return parts;
 }
 
+std::string QuoteSpaces(std::string_view path) {
+    // A space byte is never the second byte of a double-byte character.
+    if (path.find(' ') == std::string_view::npos) return std::string(path);
+    return '"' + std::string(path) + '"';
+}
+
 }  // namespace qv

@@ -1,4 +1,4 @@
-// Splits a path into drive, folder, name and extension, reading it as cp932.
+// Paths read as cp932: split into drive, folder, name and extension, and quoted.
 #pragma once
 #include <string>
 #include <string_view>
@@ -14,5 +14,9 @@ struct PathParts {
 
 // Only the first 260 bytes of the path are considered.
 PathParts SplitPath(std::string_view path);
+
+// The path enclosed in double quotes when it holds a space, so that it stays
+// one argument on a command line.
+std::string QuoteSpaces(std::string_view path);
 
 }  // namespace qv

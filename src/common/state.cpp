@@ -37,12 +37,8 @@ ViewStyle activeStyle;
 FileEntry fileList[kMaxFiles];
 int fileCount = 0;
 int currentFile = 0;
-int folderCounter = -1;
-int listingStopped = 0;
 PathText startPath;
 int startMode = 0;
-int listMode = 0;
-int copyRequest = 0;
 int clipboardPrefix = 0;
 }  // namespace process
 
@@ -77,10 +73,8 @@ void ResetProcessState() {
     Reinit(process::activeStyle);
     Reinit(process::fileList);
     process::fileCount = process::currentFile = 0;
-    process::folderCounter = -1;
-    process::listingStopped = 0;
     process::startPath.clear();
-    process::startMode = process::listMode = process::copyRequest = process::clipboardPrefix = 0;
+    process::startMode = process::clipboardPrefix = 0;
 }
 
 }  // namespace qv

@@ -144,12 +144,8 @@ extern ViewStyle activeStyle;
 extern FileEntry fileList[kMaxFiles];
 extern int fileCount;
 extern int currentFile;
-extern int folderCounter;
-extern int listingStopped;
 extern PathText startPath;
 extern int startMode;
-extern int listMode;     // left by the last macro expansion: 0 none, 1 "%M" quoted, 2 %M, 3 "%T" quoted, 4 %T
-extern int copyRequest;  // left by the last macro expansion: 0 none, 1 %C, 2 %X
 extern int clipboardPrefix;
 }  // namespace process
 

@@ -1,7 +1,5 @@
 #include "lines/filters.h"
 
-#include <string>
-
 #include "common/state.h"
 
 namespace qv {
@@ -25,12 +23,37 @@ bool LineMatchesFilter(std::string_view line) {
     return false;
 }
 
+void SelectKeywordSets(int onlySet) {
+    KeywordSets& sets = process::settings.keywordSets;
+    for (int set = 0; set < kKeywordSetCount; ++set) sets.selected[set] = set == onlySet ? 1 : 0;
+    sets.selectedCount = onlySet >= 0 ? 1 : 0;
+    sets.filterActive = sets.selectedCount > 0 ? 1 : 0;
+}
+
+void ToggleKeywordSet(int set) {
+    if (set < 0 || set >= kKeywordSetCount) return;
+    KeywordSets& sets = process::settings.keywordSets;
+    if (sets.selected[set] == 1) {
+        sets.selected[set] = 0;
+        if (--sets.selectedCount <= 0) {
+            sets.selectedCount = 0;
+            sets.filterActive = 0;
+        }
+    } else {
+        sets.selected[set] = 1;
+        ++sets.selectedCount;
+        sets.filterActive = 1;
+    }
+}
+
 namespace {
 constexpr size_t kFirstWordBytes = 20;
 constexpr size_t kLabelBytes = 100;  // past this no further word is shown
+}  // namespace
 
-// "&i " and the words; set 0 reads as alternatives, the others as conjunctions.
-std::string FilterLabel(const KeywordSets& sets, int set) {
+// Set 0 reads as alternatives, the others as conjunctions.
+std::string KeywordSetLabel(int set) {
+    const KeywordSets& sets = process::settings.keywordSets;
     std::string label = "&" + std::to_string(set) + " ";
     std::string_view first = sets.words[set][0].view();
     label.append(first.substr(0, CharBoundary(first, kFirstWordBytes)));
@@ -44,23 +67,6 @@ std::string FilterLabel(const KeywordSets& sets, int set) {
         }
     }
     return label;
-}
-}  // namespace
-
-void AppendFilterSubmenu(os::Menu menu) {
-    const KeywordSets& sets = process::settings.keywordSets;
-    os::Menu submenu = os::CreatePopupMenu();
-    os::AppendMenuItem(submenu, os::kMfString, cmdGrepAll, "&all");
-    bool separated = false;
-    for (int set = 0; set < kKeywordSetCount; ++set) {
-        if (sets.wordCount[set] <= 0) continue;
-        if (!separated) os::AppendMenuItem(submenu, os::kMfSeparator, cmdPageSeparator, nullptr);
-        separated = true;
-        unsigned flags = sets.selected[set] == 1 ? os::kMfChecked : os::kMfString;
-        os::AppendMenuItem(submenu, flags, cmdGrepSetFirst + unsigned(set),
-                           FilterLabel(sets, set).c_str());
-    }
-    os::SetMenuItemSubmenu(menu, cmdGrepMenu, submenu);
 }
 
 }  // namespace qv

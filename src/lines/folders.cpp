@@ -1,18 +1,22 @@
 #include "lines/folders.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
-#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "common/path_split.h"
 #include "common/state.h"
-#include "menu/popup.h"
 
 namespace qv {
 
 namespace {
+
+// The listing's own progress: folders are numbered as they are visited, and
+// the listing stops at the first failed search or the 200th file.
+int folderCounter = -1;
+bool listingStopped = false;
 
 constexpr size_t kPathLimit = 260;  // a listed path holds fewer characters
 const char kAllFiles[] = "*.*";
@@ -32,11 +36,13 @@ void AppendFile(const std::string& path, const std::string& name, int folderNumb
 
 // The files of one folder, then its subfolders in the order the system gave
 // them: one search serves both. A failed search stops the whole listing.
-void ListOwnFilesThenSubfolders(const std::string& folder, int folderNumber) {
+void ListOwnFilesThenSubfolders(std::string folder) {
+    if (!folder.empty() && !EndsWithBackslash(folder)) folder += '\\';
+    const int folderNumber = ++folderCounter;
     os::FindEntry entry;
     os::Find search = os::FindFirstFile((folder + kAllFiles).c_str(), &entry);
     if (!search) {
-        process::listingStopped = 1;
+        listingStopped = true;
         return;
     }
     std::vector<std::string> subfolders;
@@ -47,19 +53,19 @@ void ListOwnFilesThenSubfolders(const std::string& folder, int folderNumber) {
             continue;
         }
         AppendFile(folder + entry.name, entry.name, folderNumber);
-        if (process::fileCount >= kMaxFiles) process::listingStopped = 1;
-    } while (!process::listingStopped && os::FindNextFile(search, &entry));
+        if (process::fileCount >= kMaxFiles) listingStopped = true;
+    } while (!listingStopped && os::FindNextFile(search, &entry));
     os::FindClose(search);
-    if (process::listingStopped) return;
+    if (listingStopped) return;
     if (!process::settings.includeSubfolders) {
-        process::listingStopped = 1;
+        listingStopped = true;
         return;
     }
     for (const std::string& subfolder : subfolders) {
         // A folder whose search pattern is too long cannot be searched; skip it.
         if (subfolder.size() + 1 + sizeof kAllFiles - 1 >= kPathLimit) continue;
-        ListFolder(subfolder);
-        if (process::listingStopped) break;
+        ListOwnFilesThenSubfolders(subfolder);
+        if (listingStopped) break;
     }
 }
 
@@ -76,60 +82,13 @@ std::string SortKey(const FileEntry& entry) {
     return numbers + name;
 }
 
-void AppendFileItem(os::Menu root, unsigned flags, int index) {
-    PathParts parts = SplitPath(process::fileList[index].path.view());
-    std::string label = parts.name + parts.extension;
-    os::AppendMenuItem(root, flags, cmdFileFirst + unsigned(index), label.c_str());
-}
-
-int FindCurrentFile() {
-    for (int i = 0; i < process::fileCount; ++i)
-        if (EqualsI(process::fileList[i].path.view(), process::startPath.view())) return i;
-    return 0;
-}
-
-// A named file whose extension is not listed gets it in front, so that the
-// file itself is listed and, sorted by extension, comes first.
-void InsertExtension(const std::string& extension) {
-    Settings& s = process::settings;
-    if (FindFilterIndex(extension) >= 0 || s.extensionFilterCount >= kMaxExtensions) return;
-    int count = s.extensionFilterCount < 0 ? 0 : s.extensionFilterCount;
-    for (int i = count; i > 0; --i) s.extensionFilters[i] = s.extensionFilters[i - 1];
-    s.extensionFilters[0] = extension;
-    s.extensionFilterCount = count + 1;
-}
-
 }  // namespace
 
-void ShowStartMenu(os::Window window) {
-    if (process::startMode == 1) {
-        std::string folder;
-        if (os::PathIsDirectory(process::startPath.c_str())) {
-            folder = process::startPath.c_str();
-        } else {
-            process::startMode = 2;
-            PathParts parts = SplitPath(process::startPath.view());
-            folder = parts.drive + parts.folder;
-            InsertExtension(parts.extension);
-        }
-        process::folderCounter = -1;
-        process::fileCount = 0;
-        process::listingStopped = 0;
-        ListFolder(folder);
-        SortFileList();
-    }
-    if (process::startMode == 2) {
-        if (process::fileCount == 0) process::startMode = 0;
-        else process::currentFile = FindCurrentFile();
-    }
-    ShowPopupMenu(window, process::startMode);
-    os::CloseWindow(window);
-}
-
 void ListFolder(std::string_view folder) {
-    std::string d(folder);
-    if (!d.empty() && !EndsWithBackslash(d)) d += '\\';
-    ListOwnFilesThenSubfolders(d, ++process::folderCounter);
+    folderCounter = -1;
+    listingStopped = false;
+    process::fileCount = 0;
+    ListOwnFilesThenSubfolders(std::string(folder));
 }
 
 // An empty entry matches exactly the names without an extension.
@@ -165,35 +124,6 @@ void SortFileList() {
     static FileEntry sorted[kMaxFiles];  // too large for the stack of a window procedure
     for (int i = 0; i < count; ++i) sorted[i] = process::fileList[order[i]];
     std::copy(sorted, sorted + count, process::fileList);
-}
-
-void BuildFolderList(os::Menu root) {
-    if (process::fileCount == 0) {
-        os::AppendMenuItem(root, os::kMfString, cmdTitle, "non file");
-        return;
-    }
-    int inColumn = 0;
-    bool breakPending = false;
-    int lastFolder = 0;
-    for (int i = 0; i < process::fileCount; ++i) {
-        if (inColumn >= process::screenMetrics.itemsPerPage) breakPending = true;
-        unsigned flags = os::kMfString;
-        // A column ends only where the folder changes.
-        if (process::fileList[i].folderNumber != lastFolder) {
-            if (breakPending || process::settings.folderGrouping == 2) {
-                flags = os::kMfMenuBarBreak;
-                inColumn = 0;
-                breakPending = false;
-            } else if (process::settings.folderGrouping == 1) {
-                os::AppendMenuItem(root, os::kMfSeparator, cmdFolderSeparator, nullptr);
-                ++inColumn;
-            }
-            lastFolder = process::fileList[i].folderNumber;
-        }
-        AppendFileItem(root, flags, i);
-        ++inColumn;
-        os::SetMenuItemSubmenu(root, cmdFileFirst + unsigned(i), os::CreateMenu());
-    }
 }
 
 }  // namespace qv

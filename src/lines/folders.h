@@ -1,16 +1,15 @@
-// The folder listing, its order, the folder-list menu and the start routine.
+// The text files of a folder and their order.
 #pragma once
 #include <string_view>
 
-#include "os/os.h"
-
 namespace qv {
 
-// Lists what the command line named, shows the first menu, then closes window.
-void ShowStartMenu(os::Window window);
+// Lists the files of folder (and, with includeSubfolders, of its subfolders)
+// whose extension is listed into fileList, at most 200, in the system's order.
 void ListFolder(std::string_view folder);
-int FindFilterIndex(std::string_view extension);  // -1 when not listed
+// The place of extension in the extension list; -1 when not listed.
+int FindFilterIndex(std::string_view extension);
+// Orders fileList by name, after the extension's place and the folder when asked.
 void SortFileList();
-void BuildFolderList(os::Menu root);
 
 }  // namespace qv

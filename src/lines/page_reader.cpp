@@ -51,10 +51,10 @@ bool ReadChunk(ChunkedFile* f) {
 enum class LineRead { line, end, failed };
 
 // Lines end at line feeds; data ending in a line feed has one more, empty line.
-LineRead NextLine(ChunkedFile* f, LineText* shown, LineText* full) {
+LineRead NextLine(ChunkedFile* f, int tabWidth, LineText* shown, LineText* full) {
     if (f->linesEnded) return LineRead::end;
     LineScanner scanner;
-    StartLine(&scanner, process::activeStyle.tabWidth);
+    StartLine(&scanner, tabWidth);
     for (;;) {
         if (f->position == f->length) {
             if (!f->dataEnded && !ReadChunk(f)) return LineRead::failed;
@@ -109,7 +109,7 @@ PageRead ReadPage(const char* path, const ViewStyle& style) {
     for (;;) {
         LineText shown;
         LineText& full = process::menuItems.items[process::menuItems.itemCount].fullText;
-        LineRead read = NextLine(&file, &shown, &full);
+        LineRead read = NextLine(&file, style.tabWidth, &shown, &full);
         if (read == LineRead::failed) {
             ClearTable();
             return PageRead::failed;

@@ -22,8 +22,8 @@ constexpr int kMaxLinesScanned = 9999;
 enum class PageRead { ok, empty, failed };  // failed: cannot open, read or allocate
 
 // Fills menuItems (text, fullText, marked, lineNumber, the counts) with the
-// lines of path from style.firstLine on that pass the keyword filter, using
-// activeStyle.tabWidth. The table is empty unless the result is ok.
+// lines of path from style.firstLine on that pass the keyword filter, tabs
+// expanded to style.tabWidth blanks. The table is empty unless the result is ok.
 PageRead ReadPage(const char* path, const ViewStyle& style);
 
 // What an item shows of its shown line: at most itemWidth bytes, never half a

@@ -1,13 +1,36 @@
 #include "menu/dispatch.h"
 
 #include "common/state.h"
-#include "menu/fixed_items.h"
+#include "lines/filters.h"
 #include "menu/launch.h"
 #include "menu/popup.h"
+#include "output/shell_launch.h"
 
 namespace qv {
 
 namespace {
+
+enum class Step {
+    nothing,
+    openSettingsFile,
+    openManual,
+    chooseLauncher,   // argument: the launcher entry, then applied to the first marked line
+    applyToMarked,    // the current launcher with the first marked line
+    applyToItem,      // argument: the line item
+    nextFile,
+    previousFile,
+    lastFile,
+    firstFile,
+    folderList,       // the folder list again
+    pageAgain,        // the text page again, nothing changed
+    allKeywordSets,   // every set off, then the page again
+    oneKeywordSet,    // argument: the only set on, then the page again
+};
+
+struct CommandPlan {
+    Step step = Step::nothing;
+    int argument = 0;
+};
 
 CommandPlan Plan(Step step, int argument = 0) { return {step, argument}; }
 
@@ -25,15 +48,7 @@ int PreviousFile() {
     return previous < 0 || previous >= process::fileCount ? process::fileCount - 1 : previous;
 }
 
-void SelectKeywordSets(int onlySet) {
-    KeywordSets& sets = process::settings.keywordSets;
-    for (int set = 0; set < kKeywordSetCount; ++set) sets.selected[set] = set == onlySet ? 1 : 0;
-    sets.selectedCount = onlySet >= 0 ? 1 : 0;
-    sets.filterActive = sets.selectedCount > 0 ? 1 : 0;
-}
-
-}  // namespace
-
+// Decides from the command, Ctrl, alternateChoice and the MenuItemTable; changes nothing.
 CommandPlan PlanCommand(unsigned command, bool ctrlHeld) {
     if (command == cmdSettingsFile) return Plan(Step::openSettingsFile);
     if (command == cmdManual) return Plan(Step::openManual);
@@ -55,8 +70,11 @@ CommandPlan PlanCommand(unsigned command, bool ctrlHeld) {
     return Plan(Step::nothing);
 }
 
+}  // namespace
+
 void CarryOutCommand(os::Window window, unsigned command, bool ctrlHeld) {
     const CommandPlan plan = PlanCommand(command, ctrlHeld);
+    const ClipboardStart start = ClipboardStartFor(ctrlHeld);
     int showAgain = textPageAgain;
     switch (plan.step) {
     case Step::nothing: return;
@@ -64,10 +82,10 @@ void CarryOutCommand(os::Window window, unsigned command, bool ctrlHeld) {
     case Step::openManual: OpenWithEditor(process::programPaths.manualPath.view()); return;
     case Step::chooseLauncher:
         process::currentLauncher = plan.argument;
-        ApplyCurrentLauncher(lineSourceFirstMarked, 0, ctrlHeld);
+        ApplyCurrentLauncher(lineSourceFirstMarked, 0, start);
         return;
-    case Step::applyToMarked: ApplyCurrentLauncher(lineSourceFirstMarked, 0, ctrlHeld); return;
-    case Step::applyToItem: ApplyCurrentLauncher(lineSourceItem, plan.argument, ctrlHeld); return;
+    case Step::applyToMarked: ApplyCurrentLauncher(lineSourceFirstMarked, 0, start); return;
+    case Step::applyToItem: ApplyCurrentLauncher(lineSourceItem, plan.argument, start); return;
     case Step::nextFile: process::currentFile = NextFile(); break;
     case Step::previousFile: process::currentFile = PreviousFile(); break;
     case Step::lastFile: process::currentFile = process::fileCount > 0 ? process::fileCount - 1 : 0; break;

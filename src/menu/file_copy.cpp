@@ -7,7 +7,7 @@
 #include "lines/filters.h"
 #include "output/clipboard.h"
 #include "output/text_block.h"
-#include "settings/split_line.h"
+#include "common/split_line.h"
 
 namespace qv {
 
@@ -28,12 +28,12 @@ void AppendPassingLines(std::string_view data, TextBlock* result) {
 
 }  // namespace
 
-int CopyFilteredFileToClipboard(int beep) {
+int CopyFilteredFileToClipboard(int beep, ClipboardStart start) {
     FileBlock file;
     if (ReadWholeFile(CurrentFilePath(), os::OpenMode::existing, &file) != ReadResult::ok)
         return 0;
     TextBlock result;
-    if (!StartWithKeptText(&result)) return 0;
+    if (!StartWithKeptText(&result, start)) return 0;
     AppendPassingLines(file.view(), &result);
     // Nothing collected: an empty text would only wipe what the user had.
     if (result.failed() || result.size() == 0) return 0;

@@ -4,6 +4,7 @@
 
 #include "common/state.h"
 #include "common/text.h"
+#include "lines/filters.h"
 #include "output/clipboard.h"
 #include "output/macros.h"
 #include "output/marked.h"
@@ -45,20 +46,27 @@ void RefreshLineItem(int k) {
         os::SetMenuItemChecked(process::menuState.lastSelectedMenu, process::menuState.lastSelectedItem, process::menuItems.items[k].marked == 1);
 }
 
+// Copies made while the menu is open accumulate; Ctrl starts afresh.
+ClipboardStart StartOfCopy() { return ClipboardStartFor(os::IsKeyDown(os::kVkControl)); }
+
 void CopyLineItem(int k) {
-    if (os::IsKeyDown(os::kVkControl)) process::clipboardPrefix = 0;
-    AppendClipboardText(process::menuItems.items[k].fullText.view(), 1);
+    AppendClipboardText(process::menuItems.items[k].fullText.view(), 1, StartOfCopy());
     process::clipboardPrefix = 1;
 }
 
 void CopyForLauncher(int n) {
-    if (os::IsKeyDown(os::kVkControl)) process::clipboardPrefix = 0;
-    const std::string text = ExpandMacros(process::launchers[n].parameters.view(), CurrentFilePath(), 1);
-    if (process::menuItems.markedCount == 0) CopyItemsToClipboard(allItems, 1);
-    else if (process::listMode == 1 || process::listMode == 2) RunMarkedArguments(text, actionCopy);
-    else if (process::listMode == 3 || process::listMode == 4) RunMarkedText(text, actionCopy);
-    else CopyItemsToClipboard(markedItems, 1);
+    const ClipboardStart start = StartOfCopy();
+    const Expansion expansion = ExpandMacros(process::launchers[n].parameters.view(), CurrentFilePath(), 1);
+    if (process::menuItems.markedCount == 0) CopyItemsToClipboard(allItems, 1, start);
+    else if (expansion.markedList != MarkedList::none) RunMarkedLines(expansion, actionCopy, start);
+    else CopyItemsToClipboard(markedItems, 1, start);
     process::clipboardPrefix = 1;
+}
+
+void ToggleHighlightedKeywordSet(int set) {
+    ToggleKeywordSet(set);
+    os::SetMenuItemChecked(process::menuState.lastSelectedMenu, process::menuState.lastSelectedItem,
+                           process::settings.keywordSets.selected[set] == 1);
 }
 
 // Page Down and Page Up step the highlight on; Shift reverses the direction.
@@ -70,7 +78,7 @@ bool MiddleButton() {
         return true;
     }
     if (int n = HighlightedKeywordSet(); n >= 0) {
-        ToggleKeywordSet(n);
+        ToggleHighlightedKeywordSet(n);
         return true;
     }
     return false;
@@ -161,24 +169,6 @@ void SetItemMark(int item, int marked) {
         process::menuItems.markedCount += marked == 1 ? 1 : -1;
     }
     RefreshLineItem(item);
-}
-
-void ToggleKeywordSet(int set) {
-    if (set < 0 || set >= kKeywordSetCount) return;
-    KeywordSets& sets = process::settings.keywordSets;
-    if (sets.selected[set] == 1) {
-        sets.selected[set] = 0;
-        if (--sets.selectedCount <= 0) {
-            sets.selectedCount = 0;
-            sets.filterActive = 0;
-        }
-    } else {
-        sets.selected[set] = 1;
-        ++sets.selectedCount;
-        sets.filterActive = 1;
-    }
-    if (Highlighted())
-        os::SetMenuItemChecked(process::menuState.lastSelectedMenu, process::menuState.lastSelectedItem, sets.selected[set] == 1);
 }
 
 }  // namespace qv

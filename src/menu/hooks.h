@@ -11,6 +11,5 @@ bool MenuMouseHookAction(int code, unsigned message);
 bool MenuKeyboardHookAction(int code, unsigned virtualKey, uint32_t keyData);
 void ToggleItemMark(int item);
 void SetItemMark(int item, int marked);
-void ToggleKeywordSet(int set);
 
 }  // namespace qv

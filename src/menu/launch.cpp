@@ -28,50 +28,43 @@ bool PageIsEmpty() {
     return process::menuItems.linesScanned == 0;
 }
 
-void ApplyWithMarks(const LauncherEntry& entry, const std::string& text, bool ctrlHeld) {
+void ApplyWithMarks(const LauncherEntry& entry, const Expansion& expansion, ClipboardStart start) {
     const bool clipEntry = ContainsI(entry.target.view(), "@clip");
-    if (process::listMode != 0) {
-        MarkedAction action = clipEntry ? actionCopy : process::copyRequest >= 1 ? actionCopyAndRun : actionRun;
-        if (action != actionRun && ctrlHeld) process::clipboardPrefix = 0;
-        if (process::listMode <= 2) RunMarkedArguments(text, action);
-        else RunMarkedText(text, action);
+    if (expansion.markedList != MarkedList::none) {
+        MarkedAction action = actionRun;
+        if (clipEntry) action = actionCopy;
+        else if (expansion.copyRequest != CopyRequest::none) action = actionCopyAndRun;
+        RunMarkedLines(expansion, action, start);
         return;
     }
     if (clipEntry) {
-        if (ctrlHeld) process::clipboardPrefix = 0;
-        CopyItemsToClipboard(markedItems, 1);
+        CopyItemsToClipboard(markedItems, 1, start);
         return;
     }
-    if (process::copyRequest >= 1) {
-        if (ctrlHeld) process::clipboardPrefix = 0;
-        CopyItemsToClipboard(markedItems, 0);
-    }
-    ShellLaunch(entry.target.view(), text);
+    if (expansion.copyRequest != CopyRequest::none) CopyItemsToClipboard(markedItems, 0, start);
+    ShellLaunch(entry.target.view(), expansion.text);
 }
 
-void ApplyWithoutMarks(const LauncherEntry& entry, const std::string& text, LineSource source, bool ctrlHeld) {
+void ApplyWithoutMarks(const LauncherEntry& entry, const Expansion& expansion, LineSource source,
+                       ClipboardStart start) {
     if (ContainsI(entry.target.view(), "@clip")) {
         if (source == lineSourceFirstMarked && PageIsEmpty()) return;
-        if (ctrlHeld) process::clipboardPrefix = 0;
-        if (ContainsI(entry.target.view(), "@clipX")) CopyFilteredFileToClipboard(1);
-        else CopyItemsToClipboard(allItems, 1);
+        if (ContainsI(entry.target.view(), "@clipX")) CopyFilteredFileToClipboard(1, start);
+        else CopyItemsToClipboard(allItems, 1, start);
         return;
     }
-    if (process::listMode != 0) return;  // a list of marked lines without any marked line
-    if (process::copyRequest == 1 && process::menuItems.itemCount > 0) {
-        if (ctrlHeld) process::clipboardPrefix = 0;
-        CopyItemsToClipboard(allItems, 0);
-    }
-    if (process::copyRequest == 2 && process::menuItems.linesScanned > 0) {
-        if (ctrlHeld) process::clipboardPrefix = 0;
-        CopyFilteredFileToClipboard(0);
-    }
-    ShellLaunch(entry.target.view(), text);
+    if (expansion.markedList != MarkedList::none) return;  // a list of marked lines without any marked line
+    const MenuItemTable& table = process::menuItems;
+    if (expansion.copyRequest == CopyRequest::pageLines && table.itemCount > 0)
+        CopyItemsToClipboard(allItems, 0, start);
+    if (expansion.copyRequest == CopyRequest::wholeFile && table.linesScanned > 0)
+        CopyFilteredFileToClipboard(0, start);
+    ShellLaunch(entry.target.view(), expansion.text);
 }
 
 }  // namespace
 
-void ApplyCurrentLauncher(LineSource source, int item, bool ctrlHeld) {
+void ApplyCurrentLauncher(LineSource source, int item, ClipboardStart start) {
     if (process::currentLauncher < 0 || process::currentLauncher >= kMaxLaunchers) return;
     const LauncherEntry& entry = process::launchers[process::currentLauncher];
     if (ContainsI(entry.target.view(), "@system")) {
@@ -85,10 +78,9 @@ void ApplyCurrentLauncher(LineSource source, int item, bool ctrlHeld) {
     } else {
         lineNumber = FirstMarkedLine();
     }
-    // Held whole: an expansion may reach 1039 bytes.
-    const std::string text = ExpandMacros(entry.parameters.view(), CurrentFilePath(), lineNumber);
-    if (process::menuItems.markedCount > 0) ApplyWithMarks(entry, text, ctrlHeld);
-    else ApplyWithoutMarks(entry, text, source, ctrlHeld);
+    const Expansion expansion = ExpandMacros(entry.parameters.view(), CurrentFilePath(), lineNumber);
+    if (process::menuItems.markedCount > 0) ApplyWithMarks(entry, expansion, start);
+    else ApplyWithoutMarks(entry, expansion, source, start);
 }
 
 }  // namespace qv

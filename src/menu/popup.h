@@ -1,11 +1,22 @@
-// Building, placing and tracking the popup menu, and carrying out its command.
+// The root menu: built for its menu type, placed, tracked, and its command carried out.
 #pragma once
+#include "common/state.h"
 #include "os/os.h"
 
 namespace qv {
 
+// Shows the root menu of menuType; a command that changes what is shown shows
+// it again (nested) before this returns.
 void ShowPopupMenu(os::Window window, int menuType);
-void AppendFixedItems(os::Menu menu, bool nested);
-void DestroySubmenus(os::Menu menu);
+
+// The files of fileList, each opening an empty submenu that is filled when it
+// opens; a new column only where the folder changes; "non file" when empty.
+void BuildFolderList(os::Menu root);
+
+constexpr unsigned kTrackBaseFlags = os::kTpmReturnCmd | os::kTpmRightButton;
+
+// The place for a menu of the given type: a menu shown again stands where the
+// last one stood, any other follows positionMode.
+MenuPlacement PlaceMenu(int menuType);
 
 }  // namespace qv

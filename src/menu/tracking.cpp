@@ -1,7 +1,7 @@
 #include "menu/tracking.h"
 
 #include "common/state.h"
-#include "lines/pages.h"
+#include "menu/pages.h"
 
 namespace qv {
 

@@ -63,7 +63,13 @@ void PostNullMessage(Window window);
 void CloseWindow(Window window);  // SendMessageA WM_CLOSE
 void PostLButtonDown(Window window);
 bool SetForegroundWindow(Window window);
-void InstallMenuHooks(Window window);
+// While a menu is tracked, the hooks ask these whether an input is to be
+// swallowed (true) or passed on.
+struct MenuHookActions {
+    bool (*mouse)(int code, unsigned message);
+    bool (*keyboard)(int code, unsigned virtualKey, uint32_t keyData);
+};
+void InstallMenuHooks(Window window, MenuHookActions actions);
 void RemoveMenuHooks();
 
 // ---- screen, windows, keyboard
@@ -84,7 +90,9 @@ void SendKeyPress(int virtualKey);  // keybd_event press, then release
 // ---- clipboard (CF_TEXT), sound, messages, shell
 bool ClipboardHasText();                  // IsClipboardFormatAvailable
 bool ClipboardGetText(std::string* text);  // false: cannot open, or no data
-bool ClipboardSetText(std::string_view text);  // replaces the content; false leaves it as it was
+// Replaces the content, owned by owner (a null owner makes SetClipboardData
+// fail); false leaves it as it was.
+bool ClipboardSetText(Window owner, std::string_view text);
 void InformationBeep();                   // MessageBeep(MB_ICONASTERISK)
 void ShowErrorBox(Window owner, const char* text, const char* title);  // MB_ICONERROR
 // ShellExecuteA with the default verb and SW_SHOWNORMAL; null parameters or folder are passed as null.

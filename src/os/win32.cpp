@@ -12,8 +12,6 @@
 #undef FindNextFile
 #undef ShellExecute
 
-#include "common/state.h"
-#include "menu/hooks.h"
 #include "os/os.h"
 
 namespace os {
@@ -24,6 +22,7 @@ HMENU Hmenu(Menu menu) { return reinterpret_cast<HMENU>(menu); }
 HANDLE Handle(File file) { return reinterpret_cast<HANDLE>(file); }
 HHOOK mouseHook = nullptr;
 HHOOK keyboardHook = nullptr;
+MenuHookActions hookActions{};
 
 struct FindState {
     HANDLE handle;
@@ -162,14 +161,15 @@ void CloseWindow(Window window) { SendMessageA(Hwnd(window), WM_CLOSE, 0, 0); }
 bool SetForegroundWindow(Window window) { return ::SetForegroundWindow(Hwnd(window)) != 0; }
 
 static LRESULT CALLBACK MenuMouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (qv::MenuMouseHookAction(code, static_cast<unsigned>(wParam))) return 1;
+    if (hookActions.mouse(code, static_cast<unsigned>(wParam))) return 1;
     return CallNextHookEx(mouseHook, code, wParam, lParam);
 }
 static LRESULT CALLBACK MenuKeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (qv::MenuKeyboardHookAction(code, static_cast<unsigned>(wParam), static_cast<uint32_t>(lParam))) return 1;
+    if (hookActions.keyboard(code, static_cast<unsigned>(wParam), static_cast<uint32_t>(lParam))) return 1;
     return CallNextHookEx(keyboardHook, code, wParam, lParam);
 }
-void InstallMenuHooks(Window window) {
+void InstallMenuHooks(Window window, MenuHookActions actions) {
+    hookActions = actions;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     mouseHook = SetWindowsHookExA(WH_MOUSE, MenuMouseHookProc, instance,
                                   GetWindowThreadProcessId(Hwnd(window), nullptr));
@@ -215,7 +215,7 @@ bool ClipboardGetText(std::string* text) {
     CloseClipboard();
     return ok;
 }
-bool ClipboardSetText(std::string_view text) {
+bool ClipboardSetText(Window owner, std::string_view text) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
     if (!block) return false;
     auto bytes = static_cast<char*>(GlobalLock(block));
@@ -225,8 +225,7 @@ bool ClipboardSetText(std::string_view text) {
     }
     std::memcpy(bytes, text.data(), text.size());
     GlobalUnlock(block);
-    // The hidden window owns the clipboard: a null owner makes SetClipboardData fail.
-    if (!OpenClipboard(Hwnd(qv::process::mainWindow))) {
+    if (!OpenClipboard(Hwnd(owner))) {
         GlobalFree(block);
         return false;
     }

@@ -8,8 +8,12 @@
 
 namespace qv {
 
-bool StartWithKeptText(TextBlock* result) {
-    if (!process::clipboardPrefix) return true;
+ClipboardStart ClipboardStartFor(bool ctrlHeld) {
+    return process::clipboardPrefix && !ctrlHeld ? ClipboardStart::afterKeptText : ClipboardStart::afresh;
+}
+
+bool StartWithKeptText(TextBlock* result, ClipboardStart start) {
+    if (start == ClipboardStart::afresh) return true;
     std::string kept;
     if (!os::ClipboardHasText() || !os::ClipboardGetText(&kept) || kept.empty()) return false;
     result->Append(kept);
@@ -18,25 +22,27 @@ bool StartWithKeptText(TextBlock* result) {
 }
 
 int SetClipboardText(std::string_view text, int beep) {
-    if (!os::ClipboardSetText(text)) return 0;
+    // The hidden window owns the clipboard.
+    if (!os::ClipboardSetText(process::mainWindow, text)) return 0;
     if (beep == 1) os::InformationBeep();
     return 1;
 }
 
-int AppendClipboardText(std::string_view text, int beep) {
-    if (!process::clipboardPrefix) return SetClipboardText(text, beep);
+int AppendClipboardText(std::string_view text, int beep, ClipboardStart start) {
+    if (start == ClipboardStart::afresh) return SetClipboardText(text, beep);
     TextBlock combined;
-    if (!StartWithKeptText(&combined)) return 0;
+    if (!StartWithKeptText(&combined, start)) return 0;
     combined.Append(text);
     if (combined.failed()) return 0;
     return SetClipboardText(combined.view(), beep);
 }
 
-int CopyItemsToClipboard(ItemSelection selection, int beep) {
+int CopyItemsToClipboard(ItemSelection selection, int beep, ClipboardStart start) {
     TextBlock result;
-    if (!StartWithKeptText(&result)) return 0;
-    for (int k = 0; k < process::menuItems.itemCount; ++k) {
-        const MenuItem& item = process::menuItems.items[k];
+    if (!StartWithKeptText(&result, start)) return 0;
+    const MenuItemTable& table = process::menuItems;
+    for (int k = 0; k < table.itemCount; ++k) {
+        const MenuItem& item = table.items[k];
         if (selection == markedItems && item.marked != 1) continue;
         result.Append(item.fullText.view());
         result.Append(kLineEnd);

@@ -10,12 +10,19 @@ class TextBlock;
 
 constexpr std::string_view kLineEnd = "\r\n";  // between the kept text and the new text, and between lines
 
-// With clipboardPrefix on, starts result with the clipboard's text and a line
-// end; false when the prefix is on but there is no text to keep.
-bool StartWithKeptText(TextBlock* result);
+// Whether a writer keeps the clipboard's text (the new text follows it after a
+// line end) or starts afresh. Decided once for each action that copies.
+enum class ClipboardStart { afresh, afterKeptText };
+
+// The kept text while clipboardPrefix is on, unless Ctrl asks to start afresh.
+ClipboardStart ClipboardStartFor(bool ctrlHeld);
+
+// Starts result with the clipboard's text and a line end when asked to keep
+// it; false when there is no text to keep.
+bool StartWithKeptText(TextBlock* result, ClipboardStart start);
 
 int SetClipboardText(std::string_view text, int beep);
-int AppendClipboardText(std::string_view text, int beep);
-int CopyItemsToClipboard(ItemSelection selection, int beep);
+int AppendClipboardText(std::string_view text, int beep, ClipboardStart start);
+int CopyItemsToClipboard(ItemSelection selection, int beep, ClipboardStart start);
 
 }  // namespace qv

@@ -53,19 +53,18 @@ std::string FolderName(const PathParts& parts) {
     return SplitPath(folder).name;
 }
 
-int ListModeOf(std::string_view text) {
-    if (ContainsI(text, "\"%M\"")) return 1;
-    if (ContainsI(text, "%M")) return 2;
-    if (ContainsI(text, "\"%T\"")) return 3;
-    if (ContainsI(text, "%T")) return 4;
-    return 0;
+// "%M" wins over "%T"; whether either is quoted is read where it is replaced.
+MarkedList MarkedListOf(std::string_view text) {
+    if (ContainsI(text, "%M")) return MarkedList::arguments;
+    if (ContainsI(text, "%T")) return MarkedList::text;
+    return MarkedList::none;
 }
 
 }  // namespace
 
-std::string ExpandMacros(std::string_view templateText, std::string_view path, int lineNumber) {
+Expansion ExpandMacros(std::string_view templateText, std::string_view path, int lineNumber) {
+    Expansion result;
     std::string text = Cut(std::string(templateText), kExpandedLimit);
-    process::listMode = process::copyRequest = 0;
     const PathParts parts = SplitPath(path);
     const std::string driveAndFolder = parts.drive + parts.folder;
 
@@ -78,16 +77,16 @@ std::string ExpandMacros(std::string_view templateText, std::string_view path, i
     text = ReplaceAll(text, "%A", parts.name, false);
     text = ReplaceAll(text, "%B", driveAndFolder + parts.name, false);
 
-    if (RemoveFirst(&text, "%C")) process::copyRequest = 1;
-    if (RemoveFirst(&text, "%X")) process::copyRequest = 2;
+    if (RemoveFirst(&text, "%C")) result.copyRequest = CopyRequest::pageLines;
+    if (RemoveFirst(&text, "%X")) result.copyRequest = CopyRequest::wholeFile;
 
     text = ReplaceAll(text, "%$J", std::to_string(lineNumber), false);
     const int window = static_cast<int>(reinterpret_cast<intptr_t>(process::previousForeground));
     text = ReplaceAll(text, "%$W", std::to_string(window), false);
 
-    text = Cut(std::move(text), kExpandedLimit);
-    process::listMode = ListModeOf(text);
-    return text;
+    result.text = Cut(std::move(text), kExpandedLimit);
+    result.markedList = MarkedListOf(result.text);
+    return result;
 }
 
 }  // namespace qv

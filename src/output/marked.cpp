@@ -17,6 +17,7 @@ enum Joining { separateArguments, oneText };
 struct Placeholder {
     std::string_view head, tail;
     bool found = false;
+    bool quoted = false;
 };
 
 // The first occurrence, quoted form before bare form; later ones stay in the tail.
@@ -24,7 +25,8 @@ Placeholder FindPlaceholder(std::string_view text, std::string_view quoted, std:
     Placeholder place;
     size_t at = FindI(text, quoted);
     size_t length = quoted.size();
-    if (at == std::string_view::npos) {
+    place.quoted = at != std::string_view::npos;
+    if (!place.quoted) {
         at = FindI(text, bare);
         length = bare.size();
     }
@@ -40,10 +42,11 @@ std::string_view CurrentTarget() {
     return process::launchers[process::currentLauncher].target.view();
 }
 
-// Appends the marked lines; false when none is marked.
-bool AppendMarkedLines(TextBlock* command, Joining joining) {
-    const bool quoteEach = joining == separateArguments && process::listMode == 1;
-    const bool quoteGroup = joining == oneText && process::listMode == 3;
+// Appends the marked lines; false when none is marked. A quoted placeholder
+// quotes each argument, or the one text.
+bool AppendMarkedLines(TextBlock* command, Joining joining, bool quoted) {
+    const bool quoteEach = joining == separateArguments && quoted;
+    const bool quoteGroup = joining == oneText && quoted;
     bool any = false;
     for (int k = 0; k < process::menuItems.itemCount; ++k) {
         const MenuItem& item = process::menuItems.items[k];
@@ -61,14 +64,14 @@ bool AppendMarkedLines(TextBlock* command, Joining joining) {
     return true;
 }
 
-void RunMarked(std::string_view text, MarkedAction action, Joining joining) {
+void RunMarked(std::string_view text, MarkedAction action, Joining joining, ClipboardStart start) {
     const Placeholder place = joining == separateArguments ? FindPlaceholder(text, "\"%M\"", "%M")
                                                            : FindPlaceholder(text, "\"%T\"", "%T");
     if (!place.found) return;
     const bool linesOnly = action == actionCopyAndRun;
     TextBlock command;
     if (!linesOnly) command.Append(place.head);
-    if (!AppendMarkedLines(&command, joining)) return;
+    if (!AppendMarkedLines(&command, joining, place.quoted)) return;
     if (!linesOnly) command.Append(place.tail);
     if (command.failed()) return;
 
@@ -77,10 +80,10 @@ void RunMarked(std::string_view text, MarkedAction action, Joining joining) {
         ShellLaunch(CurrentTarget(), command.view());
         break;
     case actionCopy:
-        AppendClipboardText(command.view(), 1);
+        AppendClipboardText(command.view(), 1, start);
         break;
     case actionCopyAndRun: {
-        AppendClipboardText(command.view(), 3);
+        AppendClipboardText(command.view(), 3, start);
         std::string_view tail = place.tail;
         if (!tail.empty() && tail.front() == ' ') tail.remove_prefix(1);
         std::string parameters(place.head);
@@ -93,8 +96,10 @@ void RunMarked(std::string_view text, MarkedAction action, Joining joining) {
 
 }  // namespace
 
-void RunMarkedArguments(std::string_view text, MarkedAction action) { RunMarked(text, action, separateArguments); }
-
-void RunMarkedText(std::string_view text, MarkedAction action) { RunMarked(text, action, oneText); }
+void RunMarkedLines(const Expansion& expansion, MarkedAction action, ClipboardStart start) {
+    if (expansion.markedList == MarkedList::none) return;
+    RunMarked(expansion.text, action, expansion.markedList == MarkedList::arguments ? separateArguments : oneText,
+              start);
+}
 
 }  // namespace qv

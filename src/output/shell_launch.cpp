@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/path_split.h"
+#include "common/state.h"
 #include "os/os.h"
 
 namespace qv {
@@ -17,5 +18,7 @@ void ShellLaunch(std::string_view program, std::string_view parameters) {
     const std::string folder = parts.drive + parts.folder;
     os::ShellExecute(programText.c_str(), parametersText.c_str(), folder.c_str());
 }
+
+void OpenWithEditor(std::string_view path) { ShellLaunch(process::settings.editorPath.view(), QuoteSpaces(path)); }
 
 }  // namespace qv

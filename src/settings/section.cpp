@@ -1,7 +1,7 @@
 #include "settings/section.h"
 
 #include "common/text.h"
-#include "settings/split_line.h"
+#include "common/split_line.h"
 
 namespace qv {
 

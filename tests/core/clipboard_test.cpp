@@ -14,6 +14,8 @@ namespace qv {
 namespace {
 
 using Text = std::optional<std::string>;
+constexpr ClipboardStart kAfresh = ClipboardStart::afresh, kKept = ClipboardStart::afterKeptText;
+ClipboardStart Start(int prefix) { return prefix ? kKept : kAfresh; }
 constexpr const char* kFile = "C:\\notes\\memo.txt";
 
 class ClipboardTest : public ::testing::Test {
@@ -33,8 +35,7 @@ TEST_F(ClipboardTest, BeepOnlyForOneAndABusyClipboardStaysAsItWas) {
         EXPECT_EQ(fake::beeps, beep == 1 ? 1 : 0) << beep;
     }
     fake::clipboardBusy = true;
-    process::clipboardPrefix = 1;
-    EXPECT_EQ(AppendClipboardText("new", 1) + CopyItemsToClipboard(allItems, 1), 0);
+    EXPECT_EQ(AppendClipboardText("new", 1, kKept) + CopyItemsToClipboard(allItems, 1, kKept), 0);
     EXPECT_EQ(fake::clipboard, Text("abc"));
     EXPECT_EQ(fake::beeps, 0);
 }
@@ -55,10 +56,10 @@ TEST_F(ClipboardTest, WritersFollowThePrefix) {
         SetUp();
         if (c.markB) testing_items::Mark({1});
         fake::clipboard = c.before;
-        process::clipboardPrefix = c.prefix;
-        const int result = c.writer == append    ? AppendClipboardText("two", 1)
-                           : c.writer == copyAll ? CopyItemsToClipboard(allItems, 1)
-                                                 : CopyItemsToClipboard(markedItems, 1);
+        const ClipboardStart start = Start(c.prefix);
+        const int result = c.writer == append    ? AppendClipboardText("two", 1, start)
+                           : c.writer == copyAll ? CopyItemsToClipboard(allItems, 1, start)
+                                                 : CopyItemsToClipboard(markedItems, 1, start);
         EXPECT_EQ(result, c.result) << c.writer << c.prefix;
         EXPECT_EQ(fake::clipboard, c.after) << c.writer << c.prefix;
         EXPECT_EQ(fake::beeps, c.result) << c.writer << c.prefix;
@@ -83,14 +84,13 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
             sets.words[1][0] = c.filterWord;
             sets.wordCount[1] = sets.selected[1] = sets.selectedCount = sets.filterActive = 1;
         }
-        process::clipboardPrefix = c.prefix;
-        EXPECT_EQ(CopyFilteredFileToClipboard(1), c.result) << c.content;
+        EXPECT_EQ(CopyFilteredFileToClipboard(1, Start(c.prefix)), c.result) << c.content;
         EXPECT_EQ(fake::clipboard, c.after) << c.content;
         EXPECT_EQ(fake::beeps, c.result) << c.content;
     }
     fake::clipboard = "x";
     fake::MakeUnreadable(kFile);
-    EXPECT_EQ(CopyFilteredFileToClipboard(1), 0);
+    EXPECT_EQ(CopyFilteredFileToClipboard(1, kAfresh), 0);
     EXPECT_EQ(fake::clipboard, Text("x"));
 }
 
@@ -99,11 +99,11 @@ TEST_F(ClipboardTest, LargeCopiesAreWholeAndTakeLinearTime) {
     content.reserve(3u << 20);
     for (int i = 0; i < 800000; ++i) content += "ab\n";
     fake::AddFile(kFile, content);
-    EXPECT_EQ(CopyFilteredFileToClipboard(0), 1);
+    EXPECT_EQ(CopyFilteredFileToClipboard(0, kAfresh), 1);
     EXPECT_EQ(fake::clipboard->size(), 800000u * 4u);
     for (int k = 0; k < kMaxMenuItems; ++k) process::menuItems.items[k].fullText = std::string(1039, char('a' + k % 26));
     process::menuItems.itemCount = kMaxMenuItems;
-    EXPECT_EQ(CopyItemsToClipboard(allItems, 0), 1);
+    EXPECT_EQ(CopyItemsToClipboard(allItems, 0, kAfresh), 1);
     EXPECT_EQ(fake::clipboard->size(), 1000u * 1041u - 2u);
     EXPECT_EQ(fake::clipboard->substr(1039, 3), "\r\nb");
 }

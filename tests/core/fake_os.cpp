@@ -326,7 +326,7 @@ bool SetForegroundWindow(Window) {
     ++foregroundCalls;
     return true;
 }
-void InstallMenuHooks(Window) { ++hooksInstalled; }
+void InstallMenuHooks(Window, MenuHookActions) { ++hooksInstalled; }
 void RemoveMenuHooks() { ++hooksRemoved; }
 
 bool GetCursorPos(Point* point) {
@@ -350,7 +350,7 @@ bool ClipboardGetText(std::string* text) {
     *text = *clipboard;
     return true;
 }
-bool ClipboardSetText(std::string_view text) {
+bool ClipboardSetText(Window, std::string_view text) {
     if (clipboardBusy) return false;
     clipboard = std::string(text);
     return true;

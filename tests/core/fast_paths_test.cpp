@@ -12,7 +12,7 @@
 #include "common/text.h"
 #include "fake_os.h"
 #include "lines/folders.h"
-#include "settings/split_line.h"
+#include "common/split_line.h"
 
 namespace qv {
 namespace {

@@ -7,6 +7,7 @@
 
 #include "common/state.h"
 #include "fake_os.h"
+#include "menu/menu_tables.h"
 
 namespace qv {
 namespace {
@@ -21,9 +22,8 @@ void SetWords(int set, Labels words) {
 
 os::Menu FilterSubmenu() {
     os::Menu menu = os::CreatePopupMenu();
-    os::AppendMenuItem(menu, os::kMfString, cmdGrepMenu, "&0 grep");
-    AppendFilterSubmenu(menu);
-    return menu->items[0].submenu;
+    AppendNavigationItems(menu, true);
+    return fake::FindItem(menu, cmdGrepMenu)->submenu;
 }
 
 TEST(Filters, SetZeroWantsAnyWordTheOthersEveryWord) {

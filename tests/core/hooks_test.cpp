@@ -1,4 +1,5 @@
 #include "menu/hooks.h"
+#include "lines/filters.h"
 
 #include <gtest/gtest.h>
 

@@ -16,6 +16,7 @@ using testing_items::SetLines;
 
 constexpr const char* kMemo = "C:\\notes\\memo.txt";
 constexpr const char* kProgram = "C:\\tools\\p.exe";
+constexpr ClipboardStart kAfresh = ClipboardStart::afresh;
 
 class LaunchTest : public ::testing::Test {
 protected:
@@ -63,20 +64,20 @@ TEST_F(LaunchTest, Branches) {
         SetUp();
         if (c.marks) Mark({1, 3});
         Use(c.target, c.parameters);
-        ApplyCurrentLauncher(c.marks ? lineSourceFirstMarked : lineSourceItem, 3, false);
+        ApplyCurrentLauncher(c.marks ? lineSourceFirstMarked : lineSourceItem, 3, kAfresh);
         EXPECT_EQ(Outcome(), c.outcome) << c.target << " " << c.parameters;
     }
 }
 
 TEST_F(LaunchTest, LineNumberBySourceAndItemsOutsideTheTable) {
     Use(kProgram, "%$J");
-    ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);  // none marked: line 1
+    ApplyCurrentLauncher(lineSourceFirstMarked, 0, kAfresh);  // none marked: line 1
     process::menuItems.items[1].lineNumber = 3;
     process::menuItems.items[2].lineNumber = 7;
     Mark({2, 1});
-    ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);  // the lowest marked item
-    ApplyCurrentLauncher(lineSourceItem, 4, false);
-    ApplyCurrentLauncher(lineSourceItem, -1, false);
+    ApplyCurrentLauncher(lineSourceFirstMarked, 0, kAfresh);  // the lowest marked item
+    ApplyCurrentLauncher(lineSourceItem, 4, kAfresh);
+    ApplyCurrentLauncher(lineSourceItem, -1, kAfresh);
     ASSERT_EQ(fake::launches.size(), 2u);
     EXPECT_EQ(fake::launches[0].parameters + fake::launches[1].parameters, "13");
 }
@@ -96,30 +97,29 @@ TEST_F(LaunchTest, CopiesNeedSomethingToCopy) {
         process::menuItems.linesScanned = c.linesScanned;
         process::settings.keywordSets.filterActive = c.filterActive;
         Use(*c.parameters ? kProgram : "@clip", c.parameters);
-        ApplyCurrentLauncher(lineSourceFirstMarked, 0, false);
+        ApplyCurrentLauncher(lineSourceFirstMarked, 0, kAfresh);
         EXPECT_EQ(Outcome(), c.outcome) << c.parameters << c.filterActive << c.itemCount << c.linesScanned;
     }
 }
 
-TEST_F(LaunchTest, CtrlClearsThePrefixOnlyForClipboardActions) {
-    const struct { const char *target, *parameters; bool marks, ctrl; const char* clipboard; int prefixAfter; } cases[] = {
-        {"@clip", "", false, false, "old\r\na\r\nb\r\nc\r\nd", 1},
-        {"@clip", "", false, true, "a\r\nb\r\nc\r\nd", 0},
-        {kProgram, "%C", false, true, "a\r\nb\r\nc\r\nd", 0},
-        {kProgram, "%P", false, true, "old", 1},  // nothing copied: the prefix stays
-        {"@clip", "%M", true, false, "old\r\na c", 1},
-        {"@clip", "%M", true, true, "a c", 0},
-        {kProgram, "%C%M", true, true, "a c", 0},
-        {kProgram, "%M", true, true, "old", 1},
+TEST_F(LaunchTest, CtrlStartsEveryCopyOfTheStepAfresh) {
+    const struct { const char *target, *parameters; bool marks, ctrl; const char* clipboard; } cases[] = {
+        {"@clip", "", false, false, "old\r\na\r\nb\r\nc\r\nd"},
+        {"@clip", "", false, true, "a\r\nb\r\nc\r\nd"},
+        {kProgram, "%C", false, true, "a\r\nb\r\nc\r\nd"},
+        {kProgram, "%P", false, true, "old"},  // nothing copied
+        {"@clip", "%M", true, false, "old\r\na c"},
+        {"@clip", "%M", true, true, "a c"},
+        {kProgram, "%C%M", true, true, "a c"},
+        {kProgram, "%M", true, true, "old"},
     };
     for (const auto& c : cases) {
         SetUp();
         if (c.marks) Mark({0, 2});
         process::clipboardPrefix = 1;
         Use(c.target, c.parameters);
-        ApplyCurrentLauncher(lineSourceItem, 1, c.ctrl);
+        ApplyCurrentLauncher(lineSourceItem, 1, ClipboardStartFor(c.ctrl));
         EXPECT_EQ(Clipboard(), c.clipboard) << c.target << c.parameters << c.ctrl;
-        EXPECT_EQ(process::clipboardPrefix, c.prefixAfter) << c.target << c.parameters << c.ctrl;
     }
 }
 
@@ -127,33 +127,31 @@ TEST_F(LaunchTest, ExpansionBeyond520BytesIsHeldWhole) {
     const std::string path = "C:\\" + std::string(200, 'n') + "\\memo.txt";
     testing_items::SetCurrentFile(path.c_str());
     Use(kProgram, "%P %P %P %P %$J");
-    ApplyCurrentLauncher(lineSourceItem, 3, false);
+    ApplyCurrentLauncher(lineSourceItem, 3, kAfresh);
     ASSERT_EQ(fake::launches.size(), 1u);
     EXPECT_EQ(fake::launches[0].parameters, path + " " + path + " " + path + " " + path + " 12");
 }
 
 // Marked lines "a b" and "c" among unmarked ones, for the launcher's program.
 TEST_F(LaunchTest, MarkedLinesExamples) {
-    const struct { const char* text; int listMode; MarkedAction action; const char* outcome; } cases[] = {
-        {"view %M", 2, actionRun, "C:\\tools\\p.exe view a b c | old | 0"},
-        {"view \"%M\" -r", 1, actionRun, "C:\\tools\\p.exe view \"a b\" \"c\" -r | old | 0"},
-        {"x%Ty", 4, actionRun, "C:\\tools\\p.exe xa bcy | old | 0"},
-        {"x\"%T\"y", 3, actionRun, "C:\\tools\\p.exe x\"a bc\"y | old | 0"},
-        {"cmd %M -o out", 2, actionCopyAndRun, "C:\\tools\\p.exe cmd -o out | a b c | 0"},
-        {"list %M", 2, actionCopy, " | list a b c | 1"},
-        {"view %m %M", 2, actionRun, "C:\\tools\\p.exe view a b c %M | old | 0"},  // the first one only
-        {"%T \"%t\"", 3, actionRun, "C:\\tools\\p.exe %T \"a bc\" | old | 0"},    // the quoted form goes first
-        {"a %M  b", 2, actionCopyAndRun, "C:\\tools\\p.exe a  b | a b c | 0"},     // one of the blanks stays
-        {"\"%M\"", 1, actionCopyAndRun, "C:\\tools\\p.exe  | \"a b\" \"c\" | 0"},
+    const struct { const char* text; MarkedAction action; const char* outcome; } cases[] = {
+        {"view %M", actionRun, "C:\\tools\\p.exe view a b c | old | 0"},
+        {"view \"%M\" -r", actionRun, "C:\\tools\\p.exe view \"a b\" \"c\" -r | old | 0"},
+        {"x%Ty", actionRun, "C:\\tools\\p.exe xa bcy | old | 0"},
+        {"x\"%T\"y", actionRun, "C:\\tools\\p.exe x\"a bc\"y | old | 0"},
+        {"cmd %M -o out", actionCopyAndRun, "C:\\tools\\p.exe cmd -o out | a b c | 0"},
+        {"list %M", actionCopy, " | list a b c | 1"},
+        {"view %m %M", actionRun, "C:\\tools\\p.exe view a b c %M | old | 0"},  // the first one only
+        {"%T \"%t\"", actionRun, "C:\\tools\\p.exe %T \"a bc\" | old | 0"},    // the quoted form goes first
+        {"a %M  b", actionCopyAndRun, "C:\\tools\\p.exe a  b | a b c | 0"},     // one of the blanks stays
+        {"\"%M\"", actionCopyAndRun, "C:\\tools\\p.exe  | \"a b\" \"c\" | 0"},
     };
     for (const auto& c : cases) {
         SetUp();
         SetLines({"skip", "a b", "no", "c"});
         Mark({1, 3});
         Use(kProgram, "");
-        process::listMode = c.listMode;
-        if (c.listMode <= 2) RunMarkedArguments(c.text, c.action);
-        else RunMarkedText(c.text, c.action);
+        RunMarkedLines(ExpandMacros(c.text, kMemo, 1), c.action, kAfresh);
         EXPECT_EQ(Outcome(), c.outcome) << c.text;
     }
     EXPECT_EQ(fake::launches[0].folder, "C:\\tools\\");
@@ -161,15 +159,13 @@ TEST_F(LaunchTest, MarkedLinesExamples) {
 
 TEST_F(LaunchTest, MarkedLinesCommandEdges) {
     Use(kProgram, "");
-    process::listMode = 2;
-    RunMarkedArguments("%M", actionCopyAndRun);  // nothing marked: nothing done
+    RunMarkedLines({"%M", MarkedList::arguments}, actionCopyAndRun, kAfresh);  // nothing marked: nothing done
     SetLines({"", "x", ""});
     Mark({0, 1, 2});
-    RunMarkedArguments("%M", actionRun);  // empty lines keep their separators
-    process::listMode = 3;
-    RunMarkedText("\"%T\"", actionRun);
+    RunMarkedLines({"%M", MarkedList::arguments}, actionRun, kAfresh);  // empty lines keep their separators
+    RunMarkedLines({"\"%T\"", MarkedList::text}, actionRun, kAfresh);
     Use("C:\\nowhere\\q.exe", "");  // a missing program: the shell gets the whole command
-    RunMarkedText("\"%T\"", actionRun);
+    RunMarkedLines({"\"%T\"", MarkedList::text}, actionRun, kAfresh);
     ASSERT_EQ(fake::launches.size(), 3u);
     EXPECT_EQ(fake::launches[0].parameters + "|" + fake::launches[1].parameters + "|" + fake::launches[2].file,
               " x |\"x\"|\"x\"");
@@ -179,8 +175,7 @@ TEST_F(LaunchTest, MarkedLinesCommandEdges) {
     for (int k = 0; k < kMaxMenuItems; ++k) process::menuItems.items[k] = MenuItem{"", std::string(1039, 'w'), 1, k};
     process::menuItems.itemCount = process::menuItems.markedCount = kMaxMenuItems;
     Use(kProgram, "");
-    process::listMode = 4;
-    RunMarkedText("go %T!", actionRun);
+    RunMarkedLines({"go %T!", MarkedList::text}, actionRun, kAfresh);
     ASSERT_EQ(fake::launches.size(), 4u);
     EXPECT_TRUE(fake::launches[3].parameters == "go " + std::string(1039000, 'w') + "!");
 }

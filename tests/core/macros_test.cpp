@@ -17,39 +17,42 @@ protected:
     void SetUp() override { fake::Reset(); }
 };
 
-// Rows run in turn, so each also shows that the indicators of the row before are cleared.
 TEST_F(MacroTest, MacrosAndIndicators) {
-    const struct { const char *templateText, *path, *expected; int listMode, copyRequest; } cases[] = {
-        {"\"%P\"", kMemo, "\"C:\\work\\notes\\memo.txt\"", 0, 0},
-        {"%D|%-D|%F", kMemo, "C:\\work\\notes\\|C:\\work\\notes|notes", 0, 0},
-        {"%N|%E|%A|%B", kMemo, "memo.txt|.txt|memo|C:\\work\\notes\\memo", 0, 0},
-        {"%X %C%P", kMemo, " C:\\work\\notes\\memo.txt", 0, 2},  // both present: 2 remains
-        {"%C%C", kMemo, "%C", 0, 1}, {"%P %$J -n%$j", kMemo, "C:\\work\\notes\\memo.txt 12 -n12", 0, 0},
-        {"100% sure %Q", kMemo, "100% sure %Q", 0, 0}, {"%N;%n", kMemo, "memo.txt;memo.txt", 0, 0},
-        {"x%dy", kMemo, "xC:\\work\\notes\\y", 0, 0},  // the folder macro, not a number format
-        {"%%N", kMemo, "%memo.txt", 2, 0},             // the result is read for "%M" as it is
-        {"dir\\%-D", "memo.txt", "dir", 0, 0},         // the backslash built so far goes
-        {"\x95\x5C%-D", "memo.txt", "\x95\x5C", 0, 0},  // but not the trail byte of 表
-        {"%D|%-D|%F", "memo.txt", "||", 0, 0}, {"%F", "C:\\a.txt", "", 0, 0}, {"%F", "C:\\d\\rel1.2\\a.txt", "rel1", 0, 0},
-        {"\"%M\" %T", kMemo, "\"%M\" %T", 1, 0}, {"%m", kMemo, "%m", 2, 0},
-        {"x\"%T\"y", kMemo, "x\"%T\"y", 3, 0},     {"%t", kMemo, "%t", 4, 0},
+    constexpr MarkedList no = MarkedList::none, args = MarkedList::arguments, text = MarkedList::text;
+    constexpr CopyRequest none = CopyRequest::none, page = CopyRequest::pageLines, file = CopyRequest::wholeFile;
+    const struct { const char *templateText, *path, *expected; MarkedList markedList; CopyRequest copyRequest; } cases[] = {
+        {"\"%P\"", kMemo, "\"C:\\work\\notes\\memo.txt\"", no, none},
+        {"%D|%-D|%F", kMemo, "C:\\work\\notes\\|C:\\work\\notes|notes", no, none},
+        {"%N|%E|%A|%B", kMemo, "memo.txt|.txt|memo|C:\\work\\notes\\memo", no, none},
+        {"%X %C%P", kMemo, " C:\\work\\notes\\memo.txt", no, file},  // both present: the last one wins
+        {"%C%C", kMemo, "%C", no, page}, {"%P %$J -n%$j", kMemo, "C:\\work\\notes\\memo.txt 12 -n12", no, none},
+        {"100% sure %Q", kMemo, "100% sure %Q", no, none}, {"%N;%n", kMemo, "memo.txt;memo.txt", no, none},
+        {"x%dy", kMemo, "xC:\\work\\notes\\y", no, none},  // the folder macro, not a number format
+        {"%%N", kMemo, "%memo.txt", args, none},             // the result is read for "%M" as it is
+        {"dir\\%-D", "memo.txt", "dir", no, none},         // the backslash built so far goes
+        {"\x95\x5C%-D", "memo.txt", "\x95\x5C", no, none},  // but not the trail byte of 表
+        {"%D|%-D|%F", "memo.txt", "||", no, none}, {"%F", "C:\\a.txt", "", no, none}, {"%F", "C:\\d\\rel1.2\\a.txt", "rel1", no, none},
+        {"\"%M\" %T", kMemo, "\"%M\" %T", args, none}, {"%m", kMemo, "%m", args, none},
+        {"x\"%T\"y", kMemo, "x\"%T\"y", text, none},     {"%t", kMemo, "%t", text, none},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ExpandMacros(c.templateText, c.path, 12), c.expected) << c.templateText << " on " << c.path;
-        EXPECT_EQ(process::listMode, c.listMode) << c.templateText;
-        EXPECT_EQ(process::copyRequest, c.copyRequest) << c.templateText;
+        const Expansion expansion = ExpandMacros(c.templateText, c.path, 12);
+        EXPECT_EQ(expansion.text, c.expected) << c.templateText << " on " << c.path;
+        EXPECT_EQ(expansion.markedList, c.markedList) << c.templateText;
+        EXPECT_EQ(expansion.copyRequest, c.copyRequest) << c.templateText;
     }
-    EXPECT_EQ(ExpandMacros("%$J %$W", kMemo, -7), "-7 0");  // no window at start-up
+    EXPECT_EQ(ExpandMacros("%$J %$W", kMemo, -7).text, "-7 0");  // no window at start-up
     process::previousForeground = reinterpret_cast<os::Window>(static_cast<intptr_t>(0x20A4C));
-    EXPECT_EQ(ExpandMacros("/h %$w", kMemo, 1), "/h 133708");
+    EXPECT_EQ(ExpandMacros("/h %$w", kMemo, 1).text, "/h 133708");
 }
 
 TEST_F(MacroTest, AValueHoldingItsOwnMacroIsInsertedOnce) {
-    EXPECT_EQ(ExpandMacros("%P|%P", "C:\\100%Parts\\b.txt", 1), "C:\\100%Parts\\b.txt|C:\\100%Parts\\b.txt");
+    EXPECT_EQ(ExpandMacros("%P|%P", "C:\\100%Parts\\b.txt", 1).text, "C:\\100%Parts\\b.txt|C:\\100%Parts\\b.txt");
     // A later pass still sees what an earlier one inserted.
-    EXPECT_EQ(ExpandMacros("%P", "C:\\x%E\\b.txt", 1), "C:\\x.txt\\b.txt");
-    EXPECT_EQ(ExpandMacros("%P", "C:\\a%Cb\\m.txt", 1), "C:\\ab\\m.txt");
-    EXPECT_EQ(process::copyRequest, 1);
+    EXPECT_EQ(ExpandMacros("%P", "C:\\x%E\\b.txt", 1).text, "C:\\x.txt\\b.txt");
+    const Expansion request = ExpandMacros("%P", "C:\\a%Cb\\m.txt", 1);
+    EXPECT_EQ(request.text, "C:\\ab\\m.txt");
+    EXPECT_EQ(request.copyRequest, CopyRequest::pageLines);
 }
 
 TEST_F(MacroTest, LongExpansionsAreKeptWholeUpTo1039Bytes) {
@@ -57,7 +60,7 @@ TEST_F(MacroTest, LongExpansionsAreKeptWholeUpTo1039Bytes) {
     std::string wide = "C:\\qq";
     for (int i = 0; i < 100; ++i) wide += "\x95\x5C";
     wide += "\\a.txt";
-    const std::string result = ExpandMacros("x%P%P%P%P%P", wide, 1);
+    const std::string result = ExpandMacros("x%P%P%P%P%P", wide, 1).text;
     EXPECT_EQ(result.size(), 1038u);
     EXPECT_EQ(result.substr(0, 1 + wide.size()), "x" + wide);
 
@@ -65,7 +68,7 @@ TEST_F(MacroTest, LongExpansionsAreKeptWholeUpTo1039Bytes) {
     const std::string noExtension = "C:\\x\\" + std::string(55, 'b');
     std::string grow = "%P" + std::string(950, 'a');
     for (int i = 0; i < 20; ++i) grow += "%E";
-    EXPECT_EQ(ExpandMacros(grow + "<tail>", noExtension, 1), noExtension + std::string(950, 'a') + "<tail>");
+    EXPECT_EQ(ExpandMacros(grow + "<tail>", noExtension, 1).text, noExtension + std::string(950, 'a') + "<tail>");
 }
 
 TEST_F(MacroTest, HostileTemplateAndPathStayBounded) {
@@ -74,7 +77,7 @@ TEST_F(MacroTest, HostileTemplateAndPathStayBounded) {
     path += "\\%P%E.%N%B";
     std::string tpl;
     for (int i = 0; i < 300; ++i) tpl += "%P%D";
-    const std::string result = ExpandMacros(tpl, path, 1);
+    const std::string result = ExpandMacros(tpl, path, 1).text;
     EXPECT_LE(result.size(), kExpandedLimit);
     EXPECT_GT(result.size(), 1000u);
 }

@@ -1,5 +1,5 @@
 // Text pages, file submenus and the labels of owner-drawn line items.
-#include "lines/pages.h"
+#include "menu/pages.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fake_os.h"
-#include "lines/owner_label.h"
+#include "menu/pages.h"
 
 namespace qv {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "common/state.h"
 #include "fake_os.h"
+#include "line_items.h"
 #include "menu/dispatch.h"
-#include "menu/fixed_items.h"
-#include "menu/placement.h"
+#include "menu/menu_tables.h"
 #include "menu/tracking.h"
 
 namespace qv {
@@ -156,18 +156,24 @@ TEST_F(PopupTest, MenuSelectAndTheFileWhoseSubmenuOpens) {
     for (int position = 0; position < 5; ++position) EXPECT_EQ(OpeningFileIndex(position), expected[position]);
 }
 
-// What the showings cannot see: the launch step's arguments.
-TEST_F(PopupTest, PlanOfCommandsThatShowNothingAgain) {
-    const struct { unsigned command; bool ctrl, alternate; Step step; int argument; } cases[] = {
-        {cmdVersion, false, false, Step::nothing, 0},  {cmdLauncherFirst + 19, true, false, Step::chooseLauncher, 19},
-        {cmdTitle, false, true, Step::applyToMarked, 0}, {cmdLineFirst + 4, true, false, Step::applyToItem, 4},
-        {cmdLineFirst + 4, false, true, Step::applyToItem, 4}, {cmdLineFirst + 5, false, false, Step::nothing, 0},
+// Choices that apply a launcher: which one, and to which line.
+TEST_F(PopupTest, ChoicesThatApplyALauncher) {
+    const struct { unsigned command; bool ctrl, alternate; const char* parameters; } cases[] = {
+        {cmdVersion, false, false, ""},          {cmdLauncherFirst + 19, true, false, "19:1"},  // none marked: line 1
+        {cmdTitle, false, true, "0:1"},          {cmdLineFirst + 4, true, false, "0:14"},
+        {cmdLineFirst + 4, false, true, "0:14"}, {cmdLineFirst + 5, false, false, ""},  // beyond the table
     };
-    process::menuItems.itemCount = 5;
     for (const auto& c : cases) {
+        SetUp();
+        fake::AddFile("C:\\p.exe", "");
+        testing_items::SetLauncher(0, "C:\\p.exe", "0:%$J");
+        testing_items::SetLauncher(19, "C:\\p.exe", "19:%$J");
+        testing_items::SetCurrentFile("C:\\t\\a.txt");
+        testing_items::SetLines({"a", "b", "c", "d", "e"});
         process::menuState.alternateChoice = c.alternate;
-        CommandPlan plan = PlanCommand(c.command, c.ctrl);
-        EXPECT_TRUE(plan.step == c.step && plan.argument == c.argument) << c.command << " " << c.ctrl << c.alternate;
+        CarryOutCommand(window, c.command, c.ctrl);
+        EXPECT_EQ(fake::launches.empty() ? "" : fake::launches[0].parameters, c.parameters) << c.command;
+        EXPECT_TRUE(fake::trackCalls.empty()) << c.command;
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include "common/program_paths.h"
 #include "settings/launchers.h"
-#include "settings/split_line.h"
+#include "common/split_line.h"
 
 namespace qv {
 namespace {

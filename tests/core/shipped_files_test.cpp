@@ -63,7 +63,7 @@ void Apply(int n, bool markBoth) {
     testing_items::SetLines({"a b", "c"});
     if (markBoth) testing_items::Mark({0, 1});
     process::currentLauncher = n;
-    ApplyCurrentLauncher(lineSourceItem, 1, false);
+    ApplyCurrentLauncher(lineSourceItem, 1, ClipboardStart::afresh);
 }
 
 constexpr const char* kSakura = "C:\\Program Files (x86)\\sakura\\sakura.exe";
@@ -171,7 +171,7 @@ TEST_F(Manual, MacroTableMatchesTheExpansion) {
         const size_t row = text_.find("\r\n  " + std::string(macro) + " ");
         ASSERT_NE(row, std::string::npos) << macro;
         const size_t end = text_.find("\r\n", row + 2), lastBlank = text_.rfind(' ', end);
-        EXPECT_EQ(ExpandMacros(macro, "C:\\work\\notes\\memo.txt", 12), text_.substr(lastBlank + 1, end - lastBlank - 1))
+        EXPECT_EQ(ExpandMacros(macro, "C:\\work\\notes\\memo.txt", 12).text, text_.substr(lastBlank + 1, end - lastBlank - 1))
             << macro;
     }
 }
@@ -206,7 +206,7 @@ TEST_F(Manual, ExecExampleLoadsAsDescribed) {
     ASSERT_TRUE(entries > 0 && process::launcherCount == entries);
     for (int i = 0; i < process::launcherCount; ++i) EXPECT_TRUE(Mentions(process::launchers[i].label.view())) << i;
     EXPECT_EQ(process::launchers[0].target.view(), "C:\\work\\sakura.exe");
-    const std::string sakura = ExpandMacros(process::launchers[0].parameters.view(), "C:\\notes\\memo.txt", 12);
+    const std::string sakura = ExpandMacros(process::launchers[0].parameters.view(), "C:\\notes\\memo.txt", 12).text;
     EXPECT_TRUE(Mentions("sakura.exe " + sakura)) << sakura;
     EXPECT_EQ(process::launchers[process::launcherCount - 1].parameters.view(), "\"%M\"");
 }

@@ -34,19 +34,16 @@ protected:
 TEST_F(ClipboardTest, SetAndAppendWithThePrefix) {
     EXPECT_EQ(qv::SetClipboardText("one", 0), 1);
     EXPECT_EQ(ClipboardText(), "one");
-    qv::process::clipboardPrefix = 1;
-    EXPECT_EQ(qv::AppendClipboardText("二つ目", 0), 1);
+    EXPECT_EQ(qv::AppendClipboardText("二つ目", 0, qv::ClipboardStart::afterKeptText), 1);
     EXPECT_EQ(ClipboardText(), "one\r\n二つ目");
-    qv::process::clipboardPrefix = 0;
-    EXPECT_EQ(qv::AppendClipboardText("abc", 0), 1);
+    EXPECT_EQ(qv::AppendClipboardText("abc", 0, qv::ClipboardStart::afresh), 1);
     EXPECT_EQ(ClipboardText(), "abc");
 }
 
 TEST_F(ClipboardTest, PrefixOnWithAnEmptyClipboardChangesNothing) {
     Empty();
-    qv::process::clipboardPrefix = 1;
-    EXPECT_EQ(qv::AppendClipboardText("x", 1), 0);
-    EXPECT_EQ(qv::CopyItemsToClipboard(qv::allItems, 1), 0);
+    EXPECT_EQ(qv::AppendClipboardText("x", 1, qv::ClipboardStart::afterKeptText), 0);
+    EXPECT_EQ(qv::CopyItemsToClipboard(qv::allItems, 1, qv::ClipboardStart::afterKeptText), 0);
     EXPECT_FALSE(os::ClipboardHasText());
 }
 
@@ -80,7 +77,7 @@ TEST(ShellLaunch, RunsTheProgramInItsOwnFolderWithTheExpandedText) {
     folder.MakeFolder("my tools");
     const std::string recorder = folder / "my tools\\recorder.exe";
     ASSERT_TRUE(CopyFileA(Beside("recorder.exe").c_str(), recorder.c_str(), FALSE));
-    const std::string text = qv::ExpandMacros("\"%P\" %$J %-D", "C:\\notes\\メモ.txt", 12);
+    const std::string text = qv::ExpandMacros("\"%P\" %$J %-D", "C:\\notes\\メモ.txt", 12).text;
     qv::ShellLaunch(recorder, text);
     const std::string log = WaitForLog(recorder + ".log");
     EXPECT_EQ(log, "cmdline=\"" + recorder + "\" \"C:\\notes\\メモ.txt\" 12 C:\\notes\ncwd=" + folder.path() +

@@ -1,4 +1,4 @@
-#include "settings/split_line.h"
+#include "common/split_line.h"
 
 #include <cstring>
 
