@@ -1,5 +1,6 @@
-// Benchmarks of the portable core on real files (bench/posix_os.cpp). Each
-// reports the heap it held at most ("peak_heap") besides its time.
+// Benchmarks of the portable core on real files: the fake OS of the tests with
+// the data folder mounted as C:\bench. Each reports the heap it held at most
+// ("peak_heap") besides its time.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -13,6 +14,7 @@
 
 #include "bench_data.h"
 #include "common/state.h"
+#include "fake_os.h"
 #include "heap_peak.h"
 #include "lines/folders.h"
 #include "lines/pages.h"
@@ -23,15 +25,19 @@
 
 extern char** environ;
 
-namespace os {
-extern std::string clipboardText;
-}
-
 namespace {
 
 constexpr uint64_t kMB = 1000 * 1000;
 constexpr uint64_t kGB = 1000 * kMB;
 const char kKeyword[] = "timeout";
+const char kMount[] = "C:\\bench";
+
+// The fake OS's name of a file or folder that bench_data made.
+std::string InFake(const std::string& hostPath) {
+    std::string path = kMount + hostPath.substr(bench::DataFolder().size());
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
 
 void ReportHeap(benchmark::State& state) {
     state.counters["peak_heap"] = double(bench::HeapPeakSinceReset());
@@ -41,7 +47,7 @@ void UseFile(const std::string& path) {
     qv::ResetProcessState();
     qv::settings.rootStyle = qv::DefaultRootStyle();
     qv::settings.submenuStyle = qv::DefaultSubmenuStyle();
-    qv::fileList[0].path = path;
+    qv::fileList[0].path = InFake(path);
     qv::fileCount = 1;
     qv::currentFile = 0;
 }
@@ -51,9 +57,9 @@ void BM_LoadSettings(benchmark::State& state) {
     bench::ResetHeapPeak();
     for (auto _ : state) {
         qv::ResetProcessState();
-        qv::programPaths.exeFolder = bench::DataFolder() + "/";
+        qv::programPaths.exeFolder = std::string(kMount) + "\\";
         qv::programPaths.baseName = "Qivora";
-        qv::programPaths.settingsPath = path;
+        qv::programPaths.settingsPath = InFake(path);
         if (!qv::LoadSettings(nullptr) || qv::launcherCount != 20) state.SkipWithError("settings not read");
     }
     ReportHeap(state);
@@ -108,10 +114,10 @@ void BM_FilteredCopy100MB(benchmark::State& state) {
     sets.filterActive = 1;
     bench::ResetHeapPeak();
     for (auto _ : state) {
-        os::clipboardText.clear();
+        fake::clipboard.reset();
         if (!qv::CopyFilteredFileToClipboard(0)) state.SkipWithError("nothing copied");
     }
-    state.counters["copied"] = double(os::clipboardText.size());
+    state.counters["copied"] = double(fake::clipboard ? fake::clipboard->size() : 0);
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(100 * kMB));
     ReportHeap(state);
 }
@@ -141,7 +147,7 @@ void BM_GrepSameFile(benchmark::State& state) {
 // The listing stops at 200 text files; the tree holds 10,000 files, 3 in 100
 // of them text files.
 void BM_FolderListing(benchmark::State& state) {
-    const std::string root = bench::FileTree(100, 100, 3);
+    const std::string root = InFake(bench::FileTree(100, 100, 3));
     qv::ResetProcessState();
     for (auto _ : state) {
         qv::settings.includeSubfolders = 1;
@@ -156,7 +162,7 @@ void BM_FolderListing(benchmark::State& state) {
 }
 
 void BM_SortFileList(benchmark::State& state) {
-    const std::string root = bench::FileTree(100, 100, 3);
+    const std::string root = InFake(bench::FileTree(100, 100, 3));
     qv::ResetProcessState();
     qv::settings.includeSubfolders = 1;
     qv::settings.folderGrouping = int(state.range(0));
@@ -183,7 +189,8 @@ void MarkLines(int count, size_t length) {
         qv::menuItems.items[k].lineNumber = k + 1;
     }
     qv::menuItems.itemCount = qv::menuItems.markedCount = count;
-    qv::launchers[0].target = "/bin/true";
+    fake::AddFile("C:\\Tools\\viewer.exe", "");
+    qv::launchers[0].target = "C:\\Tools\\viewer.exe";
     qv::launcherCount = 1;
 }
 
@@ -191,7 +198,12 @@ void BM_MarkedLinesCommand(benchmark::State& state) {
     MarkLines(999, 1000);
     qv::listMode = 1;
     bench::ResetHeapPeak();
-    for (auto _ : state) qv::RunMarkedArguments("-n \"%M\" -x", qv::actionRun);
+    for (auto _ : state) {
+        qv::RunMarkedArguments("-n \"%M\" -x", qv::actionRun);
+        if (fake::launches.size() != 1 || fake::launches[0].parameters.size() < 999 * 1000)
+            state.SkipWithError("no command");
+        fake::launches.clear();  // the fake keeps every launch
+    }
     ReportHeap(state);
 }
 
@@ -200,7 +212,7 @@ void BM_MarkedLinesToClipboard(benchmark::State& state) {
     qv::listMode = 3;
     bench::ResetHeapPeak();
     for (auto _ : state) qv::RunMarkedText("\"%T\"", qv::actionCopy);
-    if (os::clipboardText.size() < 999 * 1000) state.SkipWithError("lines not copied");
+    if (!fake::clipboard || fake::clipboard->size() < 999 * 1000) state.SkipWithError("lines not copied");
     ReportHeap(state);
 }
 
@@ -220,6 +232,8 @@ BENCHMARK(BM_MarkedLinesToClipboard)->Unit(benchmark::kMicrosecond)->UseRealTime
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    fake::Reset();
+    fake::MountHostFolder(kMount, bench::DataFolder());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (!std::getenv("QV_BENCH_KEEP")) bench::RemoveDataFolder();
