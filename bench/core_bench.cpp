@@ -79,11 +79,19 @@ void MeasureMenu(benchmark::State& state, int items, Fill fill) {
     ReportHeap(state);
 }
 
+// Names of one length: the menu's heading holds the name, and the three pages
+// must differ only in the file's size.
+std::string PageFileName(int64_t megabytes) {
+    char name[32];
+    std::snprintf(name, sizeof name, "page-%04dMB.log", int(megabytes));
+    return name;
+}
+
 // A text page of 30 lines of files of 1 MB, 100 MB and 2 GB (sparse past 4 MB).
 void BM_TextPage(benchmark::State& state) {
     const uint64_t size = uint64_t(state.range(0)) * kMB;
     const uint64_t data = size < 4 * kMB ? size : size > 100 * kMB ? 4 * kMB : size;
-    UseFile(bench::LogFile("page-" + std::to_string(state.range(0)) + "MB.log", data, size, 100));
+    UseFile(bench::LogFile(PageFileName(state.range(0)), data, size, 100));
     MeasureMenu(state, 30, [](os::Menu root) { qv::BuildFileMenu(root); });
 }
 
@@ -94,7 +102,7 @@ void BM_SubmenuOfLongLines(benchmark::State& state) {
 }
 
 void BM_PageOf999Items(benchmark::State& state) {
-    UseFile(bench::LogFile("page-1MB.log", 1 * kMB, 0, 100));
+    UseFile(bench::LogFile(PageFileName(1), 1 * kMB, 0, 100));
     qv::settings.rootStyle.pageSize = 999;
     MeasureMenu(state, 999, [](os::Menu root) { qv::BuildFileMenu(root); });
 }
