@@ -1,5 +1,6 @@
-// Benchmarks of the portable core on real files (bench/posix_os.cpp). Each
-// reports the heap it held at most ("peak_heap") besides its time.
+// Benchmarks of the portable core on real files: the fake OS of the tests with
+// the data folder mounted as C:\bench. Each reports the heap it held at most
+// ("peak_heap") besides its time.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -13,6 +14,7 @@
 
 #include "bench_data.h"
 #include "common/state.h"
+#include "fake_os.h"
 #include "heap_peak.h"
 #include "lines/folders.h"
 #include "menu/pages.h"
@@ -23,15 +25,19 @@
 
 extern char** environ;
 
-namespace os {
-extern std::string clipboardText;
-}
-
 namespace {
 
 constexpr uint64_t kMB = 1000 * 1000;
 constexpr uint64_t kGB = 1000 * kMB;
 const char kKeyword[] = "timeout";
+const char kMount[] = "C:\\bench";
+
+// The fake OS's name of a file or folder that bench_data made.
+std::string InFake(const std::string& hostPath) {
+    std::string path = kMount + hostPath.substr(bench::DataFolder().size());
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
 
 void ReportHeap(benchmark::State& state) {
     state.counters["peak_heap"] = double(bench::HeapPeakSinceReset());
@@ -41,7 +47,7 @@ void UseFile(const std::string& path) {
     qv::ResetProcessState();
     qv::process::settings.rootStyle = qv::DefaultRootStyle();
     qv::process::settings.submenuStyle = qv::DefaultSubmenuStyle();
-    qv::process::fileList[0].path = path;
+    qv::process::fileList[0].path = InFake(path);
     qv::process::fileCount = 1;
     qv::process::currentFile = 0;
 }
@@ -51,9 +57,9 @@ void BM_LoadSettings(benchmark::State& state) {
     bench::ResetHeapPeak();
     for (auto _ : state) {
         qv::ResetProcessState();
-        qv::process::programPaths.exeFolder = bench::DataFolder() + "/";
+        qv::process::programPaths.exeFolder = std::string(kMount) + "\\";
         qv::process::programPaths.baseName = "Qivora";
-        qv::process::programPaths.settingsPath = path;
+        qv::process::programPaths.settingsPath = InFake(path);
         if (!qv::LoadSettings(nullptr) || qv::process::launcherCount != 20) state.SkipWithError("settings not read");
     }
     ReportHeap(state);
@@ -73,11 +79,19 @@ void MeasureMenu(benchmark::State& state, int items, Fill fill) {
     ReportHeap(state);
 }
 
+// Names of one length: the menu's heading holds the name, and the three pages
+// must differ only in the file's size.
+std::string PageFileName(int64_t megabytes) {
+    char name[32];
+    std::snprintf(name, sizeof name, "page-%04dMB.log", int(megabytes));
+    return name;
+}
+
 // A text page of 30 lines of files of 1 MB, 100 MB and 2 GB (sparse past 4 MB).
 void BM_TextPage(benchmark::State& state) {
     const uint64_t size = uint64_t(state.range(0)) * kMB;
     const uint64_t data = size < 4 * kMB ? size : size > 100 * kMB ? 4 * kMB : size;
-    UseFile(bench::LogFile("page-" + std::to_string(state.range(0)) + "MB.log", data, size, 100));
+    UseFile(bench::LogFile(PageFileName(state.range(0)), data, size, 100));
     MeasureMenu(state, 30, [](os::Menu root) { qv::BuildFileMenu(root); });
 }
 
@@ -88,7 +102,7 @@ void BM_SubmenuOfLongLines(benchmark::State& state) {
 }
 
 void BM_PageOf999Items(benchmark::State& state) {
-    UseFile(bench::LogFile("page-1MB.log", 1 * kMB, 0, 100));
+    UseFile(bench::LogFile(PageFileName(1), 1 * kMB, 0, 100));
     qv::process::settings.rootStyle.pageSize = 999;
     MeasureMenu(state, 999, [](os::Menu root) { qv::BuildFileMenu(root); });
 }
@@ -108,10 +122,10 @@ void BM_FilteredCopy100MB(benchmark::State& state) {
     sets.filterActive = 1;
     bench::ResetHeapPeak();
     for (auto _ : state) {
-        os::clipboardText.clear();
+        fake::clipboard.reset();
         if (!qv::CopyFilteredFileToClipboard(0, qv::ClipboardStart::afresh)) state.SkipWithError("nothing copied");
     }
-    state.counters["copied"] = double(os::clipboardText.size());
+    state.counters["copied"] = double(fake::clipboard ? fake::clipboard->size() : 0);
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(100 * kMB));
     ReportHeap(state);
 }
@@ -141,7 +155,7 @@ void BM_GrepSameFile(benchmark::State& state) {
 // The listing stops at 200 text files; the tree holds 10,000 files, 3 in 100
 // of them text files.
 void BM_FolderListing(benchmark::State& state) {
-    const std::string root = bench::FileTree(100, 100, 3);
+    const std::string root = InFake(bench::FileTree(100, 100, 3));
     qv::ResetProcessState();
     for (auto _ : state) {
         qv::process::settings.includeSubfolders = 1;
@@ -153,7 +167,7 @@ void BM_FolderListing(benchmark::State& state) {
 }
 
 void BM_SortFileList(benchmark::State& state) {
-    const std::string root = bench::FileTree(100, 100, 3);
+    const std::string root = InFake(bench::FileTree(100, 100, 3));
     qv::ResetProcessState();
     qv::process::settings.includeSubfolders = 1;
     qv::process::settings.folderGrouping = int(state.range(0));
@@ -180,7 +194,8 @@ void MarkLines(int count, size_t length) {
         qv::process::menuItems.items[k].lineNumber = k + 1;
     }
     qv::process::menuItems.itemCount = qv::process::menuItems.markedCount = count;
-    qv::process::launchers[0].target = "/bin/true";
+    fake::AddFile("C:\\Tools\\viewer.exe", "");
+    qv::process::launchers[0].target = "C:\\Tools\\viewer.exe";
     qv::process::launcherCount = 1;
 }
 
@@ -188,7 +203,12 @@ void BM_MarkedLinesCommand(benchmark::State& state) {
     MarkLines(999, 1000);
     const qv::Expansion expansion{"-n \"%M\" -x", qv::MarkedList::arguments};
     bench::ResetHeapPeak();
-    for (auto _ : state) qv::RunMarkedLines(expansion, qv::actionRun, qv::ClipboardStart::afresh);
+    for (auto _ : state) {
+        qv::RunMarkedLines(expansion, qv::actionRun, qv::ClipboardStart::afresh);
+        if (fake::launches.size() != 1 || fake::launches[0].parameters.size() < 999 * 1000)
+            state.SkipWithError("no command");
+        fake::launches.clear();  // the fake keeps every launch
+    }
     ReportHeap(state);
 }
 
@@ -197,7 +217,7 @@ void BM_MarkedLinesToClipboard(benchmark::State& state) {
     const qv::Expansion expansion{"\"%T\"", qv::MarkedList::text};
     bench::ResetHeapPeak();
     for (auto _ : state) qv::RunMarkedLines(expansion, qv::actionCopy, qv::ClipboardStart::afresh);
-    if (os::clipboardText.size() < 999 * 1000) state.SkipWithError("lines not copied");
+    if (!fake::clipboard || fake::clipboard->size() < 999 * 1000) state.SkipWithError("lines not copied");
     ReportHeap(state);
 }
 
@@ -217,6 +237,8 @@ BENCHMARK(BM_MarkedLinesToClipboard)->Unit(benchmark::kMicrosecond)->UseRealTime
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    fake::Reset();
+    fake::MountHostFolder(kMount, bench::DataFolder());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (!std::getenv("QV_BENCH_KEEP")) bench::RemoveDataFolder();

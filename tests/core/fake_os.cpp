@@ -1,18 +1,30 @@
 #include "fake_os.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 
 #include "common/state.h"
 
+#ifndef O_BINARY
+#define O_BINARY 0
+#endif
+
 struct os::FileObj {
     std::string content;
     size_t position = 0;
     bool unreadable = false;
+    int fd = -1;  // a host file: read with read(), content unused
 };
 struct os::FindObj {
     std::vector<os::FindEntry> entries;
     size_t next = 0;
+    DIR* dir = nullptr;       // a host folder: read entry by entry
+    std::string hostFolder;  // with a trailing '/'
 };
 
 namespace fake {
@@ -47,6 +59,7 @@ struct Node {
 // keeps the order in which entries were made (the "system order").
 std::map<std::string, Node> nodes;
 std::vector<std::string> order;
+std::string mountKey, mountHost;  // mountKey as Key() makes it; empty: nothing mounted
 
 std::string Key(std::string path) {
     for (auto& c : path)
@@ -67,6 +80,31 @@ std::string Absolute(const std::string& name) {
 const Node* Lookup(const std::string& path) {
     auto it = nodes.find(Key(Absolute(path)));
     return it == nodes.end() ? nullptr : &it->second;
+}
+// The host path of a path under the mounted prefix.
+bool HostPath(const std::string& path, std::string* host) {
+    if (mountKey.empty()) return false;
+    const std::string full = Absolute(path), key = Key(full);
+    const size_t n = mountKey.size();
+    if (key.compare(0, n, mountKey) != 0 || (key.size() > n && key[n] != '\\' && key[n] != '/')) return false;
+    *host = mountHost + full.substr(n);
+    std::replace(host->begin(), host->end(), '\\', '/');
+    return true;
+}
+bool NextHostEntry(os::Find search, os::FindEntry* entry) {
+    dirent* d = readdir(search->dir);
+    if (!d) return false;
+    entry->name = d->d_name;
+    struct stat info;
+#ifdef _DIRENT_HAVE_D_TYPE
+    // As FindNextFile, the listing itself tells folders from files.
+    if (d->d_type != DT_UNKNOWN) {
+        entry->isDirectory = d->d_type == DT_DIR;
+        return true;
+    }
+#endif
+    entry->isDirectory = stat((search->hostFolder + d->d_name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return true;
 }
 void Insert(const std::string& path, bool folder, const std::string& content) {
     std::string key = Key(path);
@@ -109,6 +147,8 @@ void Reset() {
     beeps = 0;
     errorBoxes.clear();
     launches.clear();
+    mountKey.clear();
+    mountHost.clear();
     AddFolder("C:\\work");
     qv::ResetProcessState();
 }
@@ -130,6 +170,11 @@ std::string FileContent(const std::string& path) {
 }
 void LockPath(const std::string& path) { lockedPaths.insert(Key(path)); }
 void MakeUnreadable(const std::string& path) { unreadablePaths.insert(Key(path)); }
+void MountHostFolder(const std::string& windowsPrefix, const std::string& hostFolder) {
+    mountKey = Key(windowsPrefix);
+    mountHost = hostFolder;
+    while (!mountHost.empty() && mountHost.back() == '/') mountHost.pop_back();
+}
 
 std::vector<std::string> Labels(os::Menu menu) {
     std::vector<std::string> labels;
@@ -148,8 +193,16 @@ const os::MenuObj::Item* FindItem(os::Menu menu, unsigned id) {
 namespace os {
 using namespace fake;
 
-bool PathFileExists(const char* path) { return *path && Lookup(path) != nullptr; }
+bool PathFileExists(const char* path) {
+    std::string host;
+    struct stat info;
+    if (*path && HostPath(path, &host)) return stat(host.c_str(), &info) == 0;
+    return *path && Lookup(path) != nullptr;
+}
 bool PathIsDirectory(const char* path) {
+    std::string host;
+    struct stat info;
+    if (*path && HostPath(path, &host)) return stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
     const Node* node = *path ? Lookup(path) : nullptr;
     return node && node->isFolder;
 }
@@ -158,6 +211,17 @@ File OpenFileRead(const char* path, OpenMode mode) {
     if (!*path) return nullptr;
     std::string full = Absolute(path);
     if (lockedPaths.count(Key(full))) return nullptr;
+    const bool unreadable = unreadablePaths.count(Key(full)) > 0;
+    std::string host;
+    if (HostPath(full, &host)) {
+        struct stat info;
+        const bool existed = stat(host.c_str(), &info) == 0;
+        if (existed && S_ISDIR(info.st_mode)) return nullptr;
+        int fd = open(host.c_str(), O_RDONLY | O_BINARY | (mode == OpenMode::always ? O_CREAT : 0), 0644);
+        if (fd < 0) return nullptr;
+        if (!existed) createdFiles.push_back(full);
+        return new FileObj{std::string(), 0, unreadable, fd};
+    }
     const Node* node = Lookup(full);
     if (node && node->isFolder) return nullptr;
     if (!node) {
@@ -167,9 +231,15 @@ File OpenFileRead(const char* path, OpenMode mode) {
         createdFiles.push_back(full);
         node = Lookup(full);
     }
-    return new FileObj{node->content, 0, unreadablePaths.count(Key(full)) > 0};
+    return new FileObj{node->content, 0, unreadable};
 }
 bool GetFileSize(File file, uint64_t* size) {
+    struct stat info;
+    if (file->fd >= 0) {
+        if (fstat(file->fd, &info) != 0) return false;
+        *size = uint64_t(info.st_size);
+        return true;
+    }
     *size = file->content.size();
     return true;
 }
@@ -177,13 +247,22 @@ bool ReadFile(File file, char* buffer, size_t count, size_t* got) {
     ++readCallCount;
     *got = 0;
     if (file->unreadable) return false;
+    if (file->fd >= 0) {
+        auto n = read(file->fd, buffer, count);
+        if (n < 0) return false;
+        *got = size_t(n);
+        return true;
+    }
     size_t n = std::min(count, file->content.size() - file->position);
     std::memcpy(buffer, file->content.data() + file->position, n);
     file->position += n;
     *got = n;
     return true;
 }
-void CloseFile(File file) { delete file; }
+void CloseFile(File file) {
+    if (file->fd >= 0) close(file->fd);
+    delete file;
+}
 
 bool GetFullPathName(const char* name, std::string* fullPath) {
     if (!*name) return false;
@@ -218,7 +297,20 @@ bool SearchPath(const char* pathList, const char* name, std::string* found) {
 
 Find FindFirstFile(const char* pattern, FindEntry* entry) {
     std::string folder = pattern;
-    folder = Key(folder.substr(0, folder.find_last_of('\\')));
+    folder = folder.substr(0, folder.find_last_of('\\'));
+    std::string host;
+    if (HostPath(folder, &host)) {
+        // The pattern's name part is not matched: the core searches "*.*" only.
+        DIR* dir = opendir(host.c_str());
+        if (!dir) return nullptr;
+        auto search = new FindObj;
+        search->dir = dir;
+        search->hostFolder = host + '/';
+        if (NextHostEntry(search, entry)) return search;
+        FindClose(search);
+        return nullptr;
+    }
+    folder = Key(folder);
     auto it = nodes.find(folder);
     if (it == nodes.end() || !it->second.isFolder) return nullptr;
     auto search = new FindObj;
@@ -230,11 +322,15 @@ Find FindFirstFile(const char* pattern, FindEntry* entry) {
     return search;
 }
 bool FindNextFile(Find search, FindEntry* entry) {
+    if (search->dir) return NextHostEntry(search, entry);
     if (search->next >= search->entries.size()) return false;
     *entry = search->entries[search->next++];
     return true;
 }
-void FindClose(Find search) { delete search; }
+void FindClose(Find search) {
+    if (search->dir) closedir(search->dir);
+    delete search;
+}
 
 int CompareText(const char* a, const char* b) {
     for (;; ++a, ++b) {

@@ -1,5 +1,6 @@
 // The in-memory operating system of the unit tests: files, folders, clipboard,
 // shell, menus and a scripted TrackPopupMenu. Paths compare without case.
+// One host folder can stand in for a Windows folder, for the benchmarks' real files.
 #pragma once
 #include <deque>
 #include <functional>
@@ -43,6 +44,9 @@ extern std::string currentDirectory;           // ends in a backslash
 extern std::vector<std::string> systemSearchFolders;  // SearchPath with no path list
 void LockPath(const std::string& path);
 void MakeUnreadable(const std::string& path);
+// Paths under windowsPrefix (any case) name the host folder's real files and
+// folders from then on, a backslash read as '/'; one mount at a time.
+void MountHostFolder(const std::string& windowsPrefix, const std::string& hostFolder);
 
 // ---- menus
 extern std::set<os::Menu> liveMenus;  // created and not destroyed
