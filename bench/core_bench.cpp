@@ -13,6 +13,7 @@
 #include <string>
 
 #include "bench_data.h"
+#include "common/defaults.h"
 #include "common/state.h"
 #include "fake_os.h"
 #include "heap_peak.h"
@@ -45,8 +46,8 @@ void ReportHeap(benchmark::State& state) {
 
 void UseFile(const std::string& path) {
     qv::ResetProcessState();
-    qv::process::settings.rootStyle = qv::DefaultRootStyle();
-    qv::process::settings.submenuStyle = qv::DefaultSubmenuStyle();
+    qv::process::settings.rootStyle = qv::defaults::RootStyle();
+    qv::process::settings.submenuStyle = qv::defaults::SubmenuStyle();
     qv::process::fileList[0].path = InFake(path);
     qv::process::fileCount = 1;
     qv::process::currentFile = 0;

@@ -9,8 +9,8 @@
 #include "fuzz_check.h"
 #include "fuzz_machine.h"
 #include "settings/launchers.h"
-#include "settings/options.h"
-#include "settings/value_fields.h"
+#include "settings/option_values.h"
+#include "settings/program_lookup.h"
 
 namespace {
 

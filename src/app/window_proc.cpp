@@ -2,10 +2,10 @@
 #include "app/window_proc.h"
 
 #include "app/owner_draw.h"
-#include "app/screen_metrics.h"
+#include "common/program_paths.h"
 #include "common/state.h"
-#include "menu/tracking.h"
 #include "menu/start.h"
+#include "menu/tracking.h"
 
 namespace {
 
@@ -13,6 +13,20 @@ constexpr UINT_PTR kStartTimer = 610;
 
 os::Window Seam(HWND window) { return reinterpret_cast<os::Window>(window); }
 os::Menu Seam(HMENU menu) { return reinterpret_cast<os::Menu>(menu); }
+
+// The screen's size, the mouse and how many menu items fit in one column.
+void ReadScreenMetrics() {
+    qv::ScreenMetrics& metrics = qv::process::screenMetrics;
+    metrics.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    metrics.maximizedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+    metrics.mouseButtons = GetSystemMetrics(SM_CMOUSEBUTTONS);
+    NONCLIENTMETRICSA nonClient{};
+    nonClient.cbSize = sizeof(nonClient);
+    int fontHeight = -12;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(nonClient), &nonClient, 0))
+        fontHeight = nonClient.lfMenuFont.lfHeight;
+    metrics.itemsPerPage = qv::ComputeItemsPerPage(metrics.maximizedHeight, fontHeight);
+}
 
 // A zero elapse still waits for the timer minimum (10 ms, or a clock tick), so
 // the first tick is posted at once; the timer stays armed should posting fail.

@@ -1,5 +1,6 @@
 #include "common/program_paths.h"
 
+#include <cmath>
 #include <string>
 
 #include "common/path_split.h"
@@ -24,6 +25,11 @@ void InitProgramPaths(std::string_view exePath, std::string_view commandLine) {
 
 std::string DefaultSettingsPath() {
     return std::string(process::programPaths.exeFolder.view()) + std::string(process::programPaths.baseName.view()) + ".ini";
+}
+
+int ComputeItemsPerPage(int maximizedHeight, int menuFontHeight) {
+    int divisor = static_cast<int>(std::fabs(static_cast<double>(menuFontHeight)) + 3.0);
+    return (maximizedHeight - 100) / divisor;
 }
 
 }  // namespace qv

@@ -2,24 +2,9 @@
 
 #include <new>
 
+#include "common/defaults.h"
+
 namespace qv {
-
-// "ＭＳ Ｐゴシック": the face of owner-drawn line items unless "@font=" names another.
-static constexpr const char* kDefaultFontFace = "ＭＳ Ｐゴシック";
-
-ViewStyle DefaultSubmenuStyle() {
-    ViewStyle style;
-    style.fontFace = kDefaultFontFace;
-    style.pageSize = 20;  // file submenus: 1..50
-    return style;
-}
-
-ViewStyle DefaultRootStyle() {
-    ViewStyle style;
-    style.fontFace = kDefaultFontFace;
-    style.pageSize = 30;  // text pages: 1..999
-    return style;
-}
 
 namespace process {
 ProgramPaths programPaths;
@@ -66,6 +51,8 @@ void ResetProcessState() {
     process::mainWindow = process::previousForeground = nullptr;
     Reinit(process::menuState);
     Reinit(process::settings);
+    process::settings.submenuStyle = defaults::SubmenuStyle();
+    process::settings.rootStyle = defaults::RootStyle();
     Reinit(process::launchers);
     process::launcherCount = process::currentLauncher = 0;
     Reinit(process::menuItems);

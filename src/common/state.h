@@ -50,16 +50,18 @@ enum PositionMode {
     positionUnset = 9,
 };
 
+// The display style of file submenus or text pages; defaults.h gives the values
+// a run starts with.
 struct ViewStyle {
     int customFont = 0;
     FixedText<128> fontFace;
-    int fontHeight = 13;
-    int fontWeight = 400;
+    int fontHeight = 0;
+    int fontWeight = 0;
     int fontItalic = 0;
-    int tabWidth = 4;
+    int tabWidth = 0;
     int firstLine = 0;
-    int pageSize = 20;
-    int itemWidth = 80;
+    int pageSize = 0;
+    int itemWidth = 0;
     int lineNumbers = 0;
 };
 
@@ -122,10 +124,6 @@ struct FileEntry {
 
 enum MenuType { fixedOnly = 0, folderList = 1, textPage = 2, folderListAgain = 3, textPageAgain = 4 };
 
-// The defaults of both view styles, applied by LoadSettings.
-ViewStyle DefaultSubmenuStyle();
-ViewStyle DefaultRootStyle();
-
 // The records of one run, shared by the subsystems: named process:: at every
 // use so that they never pass for locals.
 namespace process {
@@ -152,7 +150,8 @@ extern int clipboardPrefix;
 // The path of fileList[currentFile]; empty when currentFile is outside the table.
 const char* CurrentFilePath();
 
-// Puts every record back to its state at program start (for tests).
+// Puts every record back to its state at program start, the view styles at
+// their defaults (for tests).
 void ResetProcessState();
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include "common/path_split.h"
 #include "common/state.h"
 #include "common/text.h"
+#include "settings/program_lookup.h"
 #include "settings/section.h"
 
 namespace qv {
@@ -10,18 +11,6 @@ namespace qv {
 namespace {
 
 constexpr const char* kQuotedP = "\"%P\"";
-
-// A name that exists as written: its full path when that fits in 259 characters.
-std::string FullPathOr(const std::string& name, const std::string& fallback) {
-    std::string full;
-    if (os::GetFullPathName(name.c_str(), &full) && full.size() < 260) return full;
-    return fallback;
-}
-
-bool Search(const char* pathList, const std::string& name, bool tryExe, std::string* path) {
-    if (os::SearchPath(pathList, name.c_str(), path)) return true;
-    return tryExe && os::SearchPath(pathList, (name + ".exe").c_str(), path);
-}
 
 void AddLauncher(std::string_view target, std::string_view label, std::string_view parameters) {
     LauncherEntry& entry = process::launchers[process::launcherCount++];
@@ -56,28 +45,6 @@ void ReadEntryLine(std::string_view line) {
 }
 
 }  // namespace
-
-bool ResolveProgramPath(std::string_view nameText, bool tryExe, std::string* path) {
-    const std::string name(nameText);
-    *path = name;
-    if (name.empty()) return false;
-    if (os::PathFileExists(name.c_str())) {
-        *path = FullPathOr(name, name);
-        return true;
-    }
-    const std::string withExe = name + ".exe";
-    if (tryExe && os::PathFileExists(withExe.c_str())) {
-        *path = FullPathOr(withExe, name);
-        return true;
-    }
-    std::string found;
-    if ((process::settings.searchPathSet == 1 && Search(process::settings.searchPath.c_str(), name, tryExe, &found)) ||
-        Search(nullptr, name, tryExe, &found)) {
-        *path = found;
-        return true;
-    }
-    return false;
-}
 
 // [exec]: one entry a line, at most 20, read after [system] so "@path=" applies.
 //   target                 a program or document; label: its name, parameters: "%P" quoted

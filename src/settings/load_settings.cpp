@@ -5,10 +5,8 @@
 #include "common/file_block.h"
 #include "common/program_paths.h"
 #include "common/state.h"
-#include "common/text.h"
 #include "settings/launchers.h"
-#include "settings/options.h"
-#include "settings/section.h"
+#include "settings/system_keywords.h"
 
 namespace qv {
 
@@ -28,58 +26,6 @@ os::File OpenSettingsFile() {
     if (os::PathFileExists(shared.c_str())) return os::OpenFileRead(shared.c_str(), os::OpenMode::always);
     paths.settingsPath = own;
     return os::OpenFileRead(own.c_str(), os::OpenMode::always);
-}
-
-void ApplyDefaults() {
-    process::settings.submenuStyle = DefaultSubmenuStyle();
-    process::settings.rootStyle = DefaultRootStyle();
-    process::settings.sortByFilter = 0;
-    process::settings.folderGrouping = 0;
-    process::settings.editorPath.clear();
-    process::settings.searchPathSet = 0;
-}
-
-// The keyword table: compared in this order, the first match decides.
-void InterpretSystemLine(const std::string& line) {
-    const size_t length = line.size();
-    const std::string_view text = line;
-    auto value = [&](size_t keywordLength) { return text.substr(keywordLength); };
-    KeywordSets& sets = process::settings.keywordSets;
-
-    if (StartsWithI(text, "@path=")) {
-        if (length > 6) ApplySearchPathOption(text.substr(6));
-    } else if (StartsWithI(text, "@menu=")) {
-        if (process::settings.positionMode == positionUnset && length > 8) ParseMenuOption(value(6));
-    } else if (StartsWithI(text, "@font=")) {
-        if (length > 6) ParseFontOption(value(6));
-    } else if (StartsWithI(text, "@text=")) {
-        if (length > 6) ParseTextOption(value(6));
-    } else if (StartsWithI(text, "@sub")) {
-        process::settings.includeSubfolders = 1;
-    } else if (StartsWithI(text, "@list=")) {
-        if (length > 6) ParseListOption(value(6));
-    } else if (StartsWithI(text, "@filter=")) {
-        if (process::settings.extensionFilterCount == 0 && length > 9) ParseFilterOption(value(8));
-    } else if (StartsWithI(text, "@editor=")) {
-        ApplyEditorOption(text.substr(8));
-    } else if (StartsWithI(text, "@grep") && length >= 7 && text[5] >= '0' && text[5] <= '9' && text[6] == '=') {
-        const int set = text[5] - '0';
-        if (sets.selected[set] != 1 && length > 7) ParseKeywordSet(text.substr(7), set);
-    }
-}
-
-void ReadSystemSection(std::string_view content) {
-    ForEachSectionLine(content, "[system]", [](const std::string& line) {
-        if (!line.empty() && line[0] == ';') return true;
-        if (IsSectionEnd(line)) return false;
-        InterpretSystemLine(line);
-        return true;
-    });
-    if (process::settings.positionMode == positionUnset) process::settings.positionMode = positionCenter;
-    if (process::settings.extensionFilterCount == 0) {
-        process::settings.extensionFilters[0] = ".txt";
-        process::settings.extensionFilterCount = 1;
-    }
 }
 
 bool Fail(os::Window window) {

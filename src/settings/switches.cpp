@@ -5,7 +5,7 @@
 #include "common/program_paths.h"
 #include "common/state.h"
 #include "common/text.h"
-#include "settings/options.h"
+#include "settings/option_values.h"
 
 namespace qv {
 

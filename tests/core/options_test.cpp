@@ -1,5 +1,6 @@
 // The option value parsers, and the switches that override them for one run.
-#include "settings/options.h"
+#include "settings/option_values.h"
+#include "settings/program_lookup.h"
 
 #include "settings_fixture.h"
 

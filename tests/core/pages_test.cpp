@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/defaults.h"
 #include "fake_os.h"
-#include "menu/pages.h"
 
 namespace qv {
 namespace {
@@ -18,8 +18,8 @@ class Pages : public ::testing::Test {
 protected:
     void SetUp() override {
         fake::Reset();
-        process::settings.submenuStyle = DefaultSubmenuStyle();
-        process::settings.rootStyle = DefaultRootStyle();
+        process::settings.submenuStyle = defaults::SubmenuStyle();
+        process::settings.rootStyle = defaults::RootStyle();
         process::launchers[0].label = "&E editor";
         process::launchers[1].label = "&C clip";
         process::launcherCount = 2;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/defaults.h"
 #include "common/state.h"
 #include "fake_os.h"
 #include "settings/load_settings.h"
@@ -28,8 +29,8 @@ protected:
         process::programPaths.exeFolder = "C:\\app\\";
         process::programPaths.baseName = "Qivora";
         process::programPaths.settingsPath = "C:\\app\\Qivora.ini";
-        process::settings.submenuStyle = DefaultSubmenuStyle();
-        process::settings.rootStyle = DefaultRootStyle();
+        process::settings.submenuStyle = defaults::SubmenuStyle();
+        process::settings.rootStyle = defaults::RootStyle();
     }
 
     // The start of a run: switches first, then the settings file.

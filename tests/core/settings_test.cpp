@@ -3,6 +3,7 @@
 
 #include "common/program_paths.h"
 #include "settings/launchers.h"
+#include "settings/program_lookup.h"
 #include "common/split_line.h"
 
 namespace qv {

@@ -5,7 +5,8 @@
 #include "lines/folders.h"
 #include "os/os.h"
 #include "settings/launchers.h"
-#include "settings/options.h"
+#include "settings/option_values.h"
+#include "settings/program_lookup.h"
 #include "settings/switches.h"
 #include "temp_folder.h"
 

@@ -1,14 +1,26 @@
+#include "settings/program_lookup.h"
+
 #include <string>
 
 #include "common/file_block.h"
 #include "common/state.h"
 #include "common/text.h"
-#include "settings/launchers.h"
-#include "settings/options.h"
 
 namespace qv {
 
 namespace {
+
+// A name that exists as written: its full path when that fits in 259 characters.
+std::string FullPathOr(const std::string& name, const std::string& fallback) {
+    std::string full;
+    if (os::GetFullPathName(name.c_str(), &full) && full.size() < 260) return full;
+    return fallback;
+}
+
+bool Search(const char* pathList, const std::string& name, bool tryExe, std::string* path) {
+    if (os::SearchPath(pathList, name.c_str(), path)) return true;
+    return tryExe && os::SearchPath(pathList, (name + ".exe").c_str(), path);
+}
 
 bool IsExistingFile(bool found, const std::string& path) { return found && !os::PathIsDirectory(path.c_str()); }
 
@@ -26,6 +38,28 @@ void CopySearchPath(std::string_view text, std::string_view drop) {
 }
 
 }  // namespace
+
+bool ResolveProgramPath(std::string_view nameText, bool tryExe, std::string* path) {
+    const std::string name(nameText);
+    *path = name;
+    if (name.empty()) return false;
+    if (os::PathFileExists(name.c_str())) {
+        *path = FullPathOr(name, name);
+        return true;
+    }
+    const std::string withExe = name + ".exe";
+    if (tryExe && os::PathFileExists(withExe.c_str())) {
+        *path = FullPathOr(withExe, name);
+        return true;
+    }
+    std::string found;
+    if ((process::settings.searchPathSet == 1 && Search(process::settings.searchPath.c_str(), name, tryExe, &found)) ||
+        Search(nullptr, name, tryExe, &found)) {
+        *path = found;
+        return true;
+    }
+    return false;
+}
 
 // "@path=" folder;folder;...  or the name of a file that holds such a list.
 void ApplySearchPathOption(std::string_view value) {

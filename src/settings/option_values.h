@@ -1,4 +1,5 @@
-// How an option value is cut into fields: one rule for every parser.
+// The values of the settings options and switches: how a value is cut into
+// fields (one rule for every parser), and what each field sets.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -41,5 +42,13 @@ private:
     int fields_ = 0;
     bool ended_ = false;
 };
+
+// The option parsers: each reads the value after its keyword or switch.
+void ParseMenuOption(std::string_view value);    // "@menu=", "/#m="
+void ParseFontOption(std::string_view value);    // "@font="
+void ParseTextOption(std::string_view value);    // "@text="
+void ParseListOption(std::string_view value);    // "@list="
+void ParseFilterOption(std::string_view value);  // "@filter=", "/#f="
+void ParseKeywordSet(std::string_view value, int set);  // "@grep#=", "/#g#="
 
 }  // namespace qv

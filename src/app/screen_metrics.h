@@ -1,4 +1,0 @@
-#pragma once
-
-// Fills screenMetrics from the screen and the system menu font.
-void ReadScreenMetrics();
