@@ -1,5 +1,4 @@
 #include "menu/hooks.h"
-#include "lines/filters.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 
 #include "common/state.h"
 #include "fake_os.h"
+#include "lines/filters.h"
 #include "line_items.h"
 
 namespace qv {
