@@ -1,5 +1,6 @@
 // The one seam to the operating system. The program links win32.cpp; the unit
-// tests link tests/core/fake_os.cpp. Names and values follow Win32's meaning.
+// tests and the benchmarks link tests/core/fake_os.cpp. Names and values follow
+// Win32's meaning. Nothing here knows the rest of the program.
 #pragma once
 #include <cstddef>
 #include <cstdint>
