@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "common/split_line.h"
+
 namespace qv {
 
 ReadResult ReadOpenFile(os::File file, FileBlock* block) {
@@ -18,6 +20,7 @@ ReadResult ReadOpenFile(os::File file, FileBlock* block) {
         if (got == 0) break;  // the file shrank since its size was taken
         block->length += got;
     }
+    block->length = CutLinesAtNul(block->bytes.get(), block->length);
     block->bytes[block->length] = '\0';
     return ReadResult::ok;
 }

@@ -1,4 +1,5 @@
-// A whole file read into one block of memory, released with the block.
+// A whole text file read into one block of memory, released with the block.
+// Its lines end at their first NUL, as every reader of the program reads them.
 #pragma once
 #include <cstddef>
 #include <memory>

@@ -33,4 +33,23 @@ size_t SplitLine(std::string_view data, size_t start, bool longLines, std::strin
     return data.size() - start + 1;
 }
 
+size_t CutLinesAtNul(char* text, size_t length) {
+    char* nul = static_cast<char*>(std::memchr(text, '\0', length));
+    if (!nul) return length;
+    char* out = nul;
+    for (const char* in = nul; in < text + length;) {
+        const void* feed = std::memchr(in, '\n', size_t(text + length - in));
+        if (!feed) break;  // the last line had the NUL: the rest goes
+        in = static_cast<const char*>(feed);
+        // From the line end on, bytes are kept up to the next NUL.
+        const char* next = static_cast<const char*>(std::memchr(in, '\0', size_t(text + length - in)));
+        const char* end = next ? next : text + length;
+        std::memmove(out, in, size_t(end - in));
+        out += end - in;
+        in = next ? next : end;
+        if (!next) break;
+    }
+    return size_t(out - text);
+}
+
 }  // namespace qv

@@ -1,3 +1,4 @@
+// Cutting text into lines.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -12,5 +13,9 @@ constexpr size_t kLongLineLimit = 2077;
 // most 517 (or 2077) characters are kept. Returns the bytes consumed up to the
 // next line; at the end of the data that is one more than what was left.
 size_t SplitLine(std::string_view data, size_t start, bool longLines, std::string* line);
+
+// A line's text ends at its first NUL byte: drops, in place, the rest of each
+// such line up to its LF. Returns the new length.
+size_t CutLinesAtNul(char* text, size_t length);
 
 }  // namespace qv

@@ -39,6 +39,9 @@ struct MenuState {
     // so that its removal (HC_ACTION) is swallowed without acting twice.
     unsigned keyActedEarly = 0;
     uint32_t keyActedEarlyData = 0;
+    // The button press the mouse hook acted on, so that its release, which the
+    // menu would take for a choice, is swallowed too.
+    unsigned buttonActedOn = 0;
 };
 
 enum PositionMode {

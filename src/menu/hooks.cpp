@@ -102,11 +102,22 @@ bool RightButton() {
 
 }  // namespace
 
+// A release over the highlighted item would choose it: the release of a press
+// the hook acted on is swallowed with it.
 bool MenuMouseHookAction(int code, unsigned message) {
-    if (code < 0 || !Highlighted()) return false;
-    if (message == kWmMButtonDown) return MiddleButton();
-    if (message == kWmRButtonDown) return RightButton();
-    return false;
+    if (code < 0) return false;
+    MenuState& state = process::menuState;
+    if (message == kWmRButtonUp || message == kWmMButtonUp) {
+        const bool pressActedOn = state.buttonActedOn + 1 == message;
+        if (pressActedOn) state.buttonActedOn = 0;
+        return pressActedOn;
+    }
+    if (!Highlighted()) return false;
+    bool acted = false;
+    if (message == kWmMButtonDown) acted = MiddleButton();
+    else if (message == kWmRButtonDown) acted = RightButton();
+    if (acted) state.buttonActedOn = message;
+    return acted;
 }
 
 namespace {

@@ -4,7 +4,7 @@
 
 namespace qv {
 
-constexpr unsigned kWmRButtonDown = 0x204, kWmMButtonDown = 0x207;
+constexpr unsigned kWmRButtonDown = 0x204, kWmRButtonUp = 0x205, kWmMButtonDown = 0x207, kWmMButtonUp = 0x208;
 constexpr int kHcNoRemove = 3;
 
 bool MenuMouseHookAction(int code, unsigned message);

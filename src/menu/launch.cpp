@@ -66,6 +66,8 @@ void ApplyWithoutMarks(const LauncherEntry& entry, const Expansion& expansion, L
 
 void ApplyCurrentLauncher(LineSource source, int item, ClipboardStart start) {
     if (process::currentLauncher < 0 || process::currentLauncher >= kMaxLaunchers) return;
+    // "non file" of an empty folder list: there is no file to apply it to.
+    if (process::currentFile < 0 || process::currentFile >= process::fileCount) return;
     const LauncherEntry& entry = process::launchers[process::currentLauncher];
     if (ContainsI(entry.target.view(), "@system")) {
         ShellLaunch("", CurrentFilePath());

@@ -62,6 +62,7 @@ int TrackMenu(os::Window window, os::Menu root, const MenuPlacement& place) {
     state.lastSelectedItem = 0;
     state.lastSelectedMenu = nullptr;
     state.lastSelectByMouse = 0;
+    state.buttonActedOn = 0;
     os::SetForegroundWindow(window);  // the menu takes the keyboard and closes on a click elsewhere
     os::InstallMenuHooks(window, {MenuMouseHookAction, MenuKeyboardHookAction});
     const int command = os::TrackPopupMenu(root, place.flags, place.x, place.y, window);

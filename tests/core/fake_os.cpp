@@ -61,9 +61,12 @@ std::map<std::string, Node> nodes;
 std::vector<std::string> order;
 std::string mountKey, mountHost;  // mountKey as Key() makes it; empty: nothing mounted
 
+// Windows takes "/" for "\\" ("/" is never the second byte of a character).
 std::string Key(std::string path) {
-    for (auto& c : path)
+    for (auto& c : path) {
         if (c >= 'A' && c <= 'Z') c += 32;
+        if (c == '/') c = '\\';
+    }
     while (path.size() > 3 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
     if (path.size() == 3 && path[1] == ':' && path[2] == '\\') path.pop_back();
     return path;
@@ -267,6 +270,8 @@ void CloseFile(File file) {
 bool GetFullPathName(const char* name, std::string* fullPath) {
     if (!*name) return false;
     *fullPath = Absolute(name);
+    for (auto& c : *fullPath)
+        if (c == '/') c = '\\';
     return true;
 }
 
@@ -448,7 +453,7 @@ bool ClipboardGetText(std::string* text) {
 }
 bool ClipboardSetText(Window, std::string_view text) {
     if (clipboardBusy) return false;
-    clipboard = std::string(text);
+    clipboard = std::string(text.substr(0, text.find('\0')));  // CF_TEXT ends at its first NUL
     return true;
 }
 void InformationBeep() { ++beeps; }

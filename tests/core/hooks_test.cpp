@@ -79,6 +79,20 @@ TEST_F(HookTest, DecisionTable) {
     EXPECT_FALSE(MenuKeyboardHookAction(0, os::kVkSpace, 0xC0000001u));  // a key released
 }
 
+// A release over the highlighted item would choose it and end the menu.
+TEST_F(HookTest, TheReleaseOfAPressActedOnIsSwallowedOnce) {
+    Highlight(5001);
+    EXPECT_TRUE(MenuMouseHookAction(0, kWmRButtonDown));
+    EXPECT_FALSE(MenuMouseHookAction(0, kWmMButtonUp));  // another button's release
+    EXPECT_TRUE(MenuMouseHookAction(0, kWmRButtonUp));
+    EXPECT_FALSE(MenuMouseHookAction(0, kWmRButtonUp));
+    EXPECT_TRUE(MenuMouseHookAction(0, kWmMButtonDown));
+    EXPECT_TRUE(MenuMouseHookAction(0, kWmMButtonUp));
+    Highlight(1020);
+    EXPECT_FALSE(MenuMouseHookAction(0, kWmRButtonDown));  // left to the menu, an alternate choice
+    EXPECT_FALSE(MenuMouseHookAction(0, kWmRButtonUp));
+}
+
 TEST_F(HookTest, AKeyLookedAtThenRemovedActsOnce) {
     Highlight(5001);
     const uint32_t press = kPressed | 0x390001;  // a scan code and a repeat count

@@ -213,7 +213,9 @@ TEST_F(OptionsTest, StartPathTokens) {
     fake::AddFolder(longFolder + "g");
     const struct { std::string commandLine, startPath; } cases[] = {
         {"/#m=mouse /#g1=\"a | b\" \"C:\\My Data\\\" /#u", "C:\\My Data"}, {"C:\\My Data", ""},
-        {"x\"  C:\\data  \"", "C:\\data"}, {"  C:\\nothing C:\\one C:\\data", "C:\\one"}, {"memo.txt", "memo.txt"},
+        {"x\"  C:\\data  \"", "C:\\data"}, {"  C:\\nothing C:\\one C:\\data", "C:\\one"},
+        {"memo.txt", "C:\\work\\memo.txt"},       // relative: against the current folder
+        {"C:/work/memo.txt", "C:\\work\\memo.txt"},  // written with slashes
         {"C:\\da\tta\r\n", "C:\\data"}, {"\"\" /#u", ""},
         {"C:\\\x95\x5C", "C:\\\x95\x5C"},  // 表: its second byte is no backslash to drop
         {longFolder + "\\", longFolder}, {longFolder + "g", ""},

@@ -175,6 +175,9 @@ TEST_F(PopupTest, ChoicesThatApplyALauncher) {
         EXPECT_EQ(fake::launches.empty() ? "" : fake::launches[0].parameters, c.parameters) << c.command;
         EXPECT_TRUE(fake::trackCalls.empty()) << c.command;
     }
+    process::fileCount = 0;  // "non file" of an empty folder list
+    CarryOutCommand(window, cmdTitle, false);
+    EXPECT_TRUE(fake::launches.empty());
 }
 
 // What each choice shows next: the page of another file, the folder list, the same page again or nothing.
