@@ -62,3 +62,13 @@ def test_copies_accumulate_and_ctrl_starts_afresh():
     x("keyup", "ctrl")
     run.wait()
     check(run.clipboard == page_lines(5), "clipboard %r" % run.clipboard)
+
+
+def test_a_line_ends_at_a_nul_byte_when_the_file_is_copied_whole():
+    box = Sandbox("delivery_nul")
+    box.file("memo.txt", b"one\r\ntw\0o\r\nthree")
+    box.settings("[system]\n%end\n" + exec_section("@clipX | all"))
+    run = box.start(box.win("memo.txt"))
+    run.keys(run.wait_menu(), "Down", "Return")
+    run.wait()
+    check(run.clipboard == b"one\r\ntw\r\nthree", "clipboard %r" % run.clipboard)

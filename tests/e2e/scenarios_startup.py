@@ -2,7 +2,7 @@
 import os
 import time
 
-from harness import Sandbox, check, screenshot
+from harness import Sandbox, arguments_of, check, cp932, exec_section, screenshot
 
 
 def test_no_settings_file_creates_an_empty_one_and_ends():
@@ -40,3 +40,18 @@ def test_a_folder_in_place_of_the_settings_file_shows_the_error():
     check("設定ファイル異常" in run.texts and "Qivora" in run.texts, "message box texts: %s" % run.texts)
     written = [n for n in set(box.listing()) - set(before) if n != "message.png"]
     check(written == [], "files written: %s" % written)
+
+
+def test_a_start_file_written_with_slashes_or_relative_is_the_file_opened():
+    box = Sandbox("startup_paths")
+    box.file("data/a.txt", "in a\r\n")
+    box.file("data/b.txt", "in b\r\n")
+    box.settings("[system]\n%end\n" + exec_section(("recorder | rec", "%P")))
+    full = box.win("data\\b.txt")
+    for written in (full.replace("\\", "/"), "data\\b.txt"):  # the runner starts Qivora in the sandbox
+        before = len(box.recorded())
+        run = box.start(written)
+        run.keys(run.wait_menu(), "Down", "Return")  # the first line of the page
+        run.wait()
+        entry = box.wait_recorded(before + 1)[-1]
+        check(arguments_of(entry, box) == cp932(full), "%s: arguments %r" % (written, entry))
