@@ -42,6 +42,14 @@ void FindClose(Find search);
 // CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE): <0, 0 or >0.
 int CompareText(const char* a, const char* b);
 
+// ---- text
+// WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS) with "?" as the default
+// character: a character without a cp932 form becomes "?", never a look-alike
+// (é is not "e", ¥ is not a backslash). Writes at most room bytes to out (2 per unit
+// are always enough) and sets *written; false when the conversion fails.
+// Systems differ in how many "?" a surrogate pair gives.
+bool WideToCp932(std::u16string_view text, char* out, size_t room, size_t* written);
+
 // ---- menus
 constexpr unsigned kMfString = 0x0, kMfChecked = 0x8, kMfPopup = 0x10, kMfMenuBarBreak = 0x20,
                    kMfOwnerDraw = 0x100, kMfSeparator = 0x800;

@@ -1,6 +1,7 @@
 // The operating-system seam on Win32 (ANSI entry points).
 #include <windows.h>
 
+#include <climits>
 #include <cstring>
 
 // The seam keeps the plain Win32 names; the ANSI functions are called by name.
@@ -114,6 +115,24 @@ void FindClose(Find search) {
 }
 int CompareText(const char* a, const char* b) {
     return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) - CSTR_EQUAL;
+}
+
+bool WideToCp932(std::u16string_view text, char* out, size_t room, size_t* written) {
+    constexpr size_t kPiece = 1 << 20;  // units per call, far inside the API's int counts
+    *written = 0;
+    while (!text.empty()) {
+        size_t count = text.size() < kPiece ? text.size() : kPiece;
+        if (count < text.size() && text[count - 1] >= 0xD800 && text[count - 1] <= 0xDBFF) --count;  // a pair stays whole
+        const size_t left = room - *written;
+        const int space = left > INT_MAX ? INT_MAX : static_cast<int>(left);
+        if (space == 0) return false;  // 0 would ask for the size instead
+        const int made = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.data()),
+                                             static_cast<int>(count), out + *written, space, "?", nullptr);
+        if (made <= 0) return false;
+        *written += static_cast<size_t>(made);
+        text.remove_prefix(count);
+    }
+    return true;
 }
 
 Menu CreatePopupMenu() { return reinterpret_cast<Menu>(::CreatePopupMenu()); }

@@ -1,0 +1,83 @@
+// The fake's conversion to code page 932: glibc's iconv, set right where its
+// table differs from Windows'. MinGW has no iconv: under Wine the core tests
+// take the system's own conversion.
+#include "os/os.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <climits>
+
+bool os::WideToCp932(std::u16string_view text, char* out, size_t room, size_t* written) {
+    *written = 0;
+    if (text.empty()) return true;
+    if (room == 0) return false;  // 0 would ask for the size instead
+    const int made = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.data()),
+                                         int(text.size()), out, int(room < INT_MAX ? room : INT_MAX), "?", nullptr);
+    *written = made > 0 ? size_t(made) : 0;
+    return made > 0;
+}
+
+#else
+#include <iconv.h>
+
+#include <cstring>
+
+namespace {
+
+// glibc maps these to look-alikes that Windows leaves out, and lacks Windows'
+// single bytes 0x80, 0xA0 and 0xFD..0xFF (both seen under Wine).
+const struct {
+    char16_t unit;
+    char byte;
+} kWindowsForms[] = {
+    {0x00A2, '?'}, {0x00A3, '?'}, {0x00A5, '?'}, {0x00AC, '?'}, {0x2014, '?'},
+    {0x2016, '?'}, {0x203E, '?'}, {0x2212, '?'}, {0x301C, '?'}, {0x0080, '\x80'},
+    {0xF8F0, '\xA0'}, {0xF8F1, '\xFD'}, {0xF8F2, '\xFE'}, {0xF8F3, '\xFF'},
+};
+const char* WindowsForm(char16_t unit) {
+    for (auto& form : kWindowsForms)
+        if (form.unit == unit) return &form.byte;
+    return nullptr;
+}
+
+bool IsHigh(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLow(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// One character (a surrogate pair is one) at a time: glibc's iconv is slow to
+// resume after a character it cannot convert in a long input.
+size_t FormOf(std::u16string_view character, char* form, iconv_t converter) {
+    if (const char* windows = character.size() == 1 ? WindowsForm(character[0]) : nullptr) {
+        *form = *windows;
+        return 1;
+    }
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    auto in = reinterpret_cast<char*>(const_cast<char16_t*>(character.data()));
+    size_t inLeft = character.size() * 2, formLeft = 4;
+    if (iconv(converter, &in, &inLeft, &form, &formLeft) == size_t(-1)) {
+        *form = '?';
+        return 1;
+    }
+    return 4 - formLeft;
+}
+
+}  // namespace
+
+bool os::WideToCp932(std::u16string_view text, char* out, size_t room, size_t* written) {
+    static const iconv_t converter =
+        iconv_open("CP932", __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? "UTF-16LE" : "UTF-16BE");
+    *written = 0;
+    if (converter == iconv_t(-1)) return false;
+    for (size_t i = 0; i < text.size();) {
+        const size_t units = i + 1 < text.size() && IsHigh(text[i]) && IsLow(text[i + 1]) ? 2 : 1;
+        char form[4];
+        const size_t length = FormOf(text.substr(i, units), form, converter);
+        if (length > room - *written) return false;
+        std::memcpy(out + *written, form, length);
+        *written += length;
+        i += units;
+    }
+    return true;
+}
+
+#endif
