@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/file_block.h"
+#include "common/text_file.h"
 #include "fuzz_check.h"
 #include "fuzz_machine.h"
 #include "lines/filters.h"

@@ -33,6 +33,9 @@ constexpr Range kFolderGrouping{0, 2, 1};
 // "@filter=", "/#f=": the extension listed when neither gives one.
 constexpr const char* kExtension = ".txt";
 
+// "@code=": text files are recognised as UTF-8, UTF-16 or cp932 by their first bytes.
+constexpr CodeMode kCodeMode = CodeMode::automatic;
+
 // A view style before any option: owner drawing off, the page size and item
 // width of its kind.
 inline ViewStyle Style(const Range& pageSize, const Range& itemWidth) {

@@ -28,6 +28,15 @@ struct DetectedCode {
 // automatic gives utf8 only for valid UTF-8 with a multi-byte character.
 DetectedCode DetectTextCode(std::string_view firstBlock, bool wholeFile, CodeMode mode);
 
+// The parts of that rule, for a reader that decides as late as it can:
+// a byte-order mark at the start of a file;
+bool ReadMark(std::string_view start, DetectedCode* found);
+// valid UTF-8 with a multi-byte character (a character cut by the end of a
+// block that is not the whole file does not count against it);
+bool LooksLikeUtf8(std::string_view block, bool wholeFile);
+// an invalid sequence (a character cut by the end is none).
+bool HasInvalidUtf8(std::string_view text);
+
 // Room enough for the cp932 form of count bytes: a character never grows,
 // but up to 3 bytes of one may be carried over from the call before.
 constexpr size_t DecodedRoom(size_t count) { return count + 3; }

@@ -34,6 +34,7 @@ size_t SplitLine(std::string_view data, size_t start, bool longLines, std::strin
 }
 
 size_t CutLinesAtNul(char* text, size_t length) {
+    if (length == 0) return 0;
     char* nul = static_cast<char*>(std::memchr(text, '\0', length));
     if (!nul) return length;
     char* out = nul;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/command_ids.h"
+#include "common/encoding.h"
 #include "common/fixed_text.h"
 #include "os/os.h"
 
@@ -91,6 +92,7 @@ struct Settings {
     FixedText<5200> searchPath;
     int searchPathSet = 0;
     KeywordSets keywordSets;
+    CodeMode codeMode = CodeMode::automatic;
 };
 
 struct LauncherEntry {

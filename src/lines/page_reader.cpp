@@ -1,8 +1,6 @@
 #include "lines/page_reader.h"
 
-#include <memory>
-#include <new>
-
+#include "common/text_file.h"
 #include "lines/filters.h"
 #include "lines/menu_line.h"
 
@@ -12,61 +10,33 @@ PageChunks pageChunks;
 
 namespace {
 
-// The open file and the chunk being scanned.
-struct ChunkedFile {
-    os::File file = nullptr;
-    std::unique_ptr<char[]> buffer;
-    size_t capacity = 0;
-    size_t position = 0;
-    size_t length = 0;
-    size_t nextChunk = 0;
-    bool dataEnded = false;
-    bool anyData = false;
+// The text of the open file and the piece of it being scanned.
+struct PageFile {
+    explicit PageFile(os::File opened)
+        : file(opened), text(opened, process::settings.codeMode, pageChunks.first, pageChunks.largest) {}
+    ~PageFile() { os::CloseFile(file); }
+    os::File file;
+    TextStream text;
+    std::string_view piece;
     bool linesEnded = false;
-    ~ChunkedFile() {
-        if (file) os::CloseFile(file);
-    }
 };
-
-// Called only when the chunk in hand is used up, so nothing needs keeping.
-bool ReadChunk(ChunkedFile* f) {
-    size_t largest = pageChunks.largest ? pageChunks.largest : 1;
-    size_t want = f->nextChunk < largest ? f->nextChunk : largest;
-    if (want == 0) want = 1;
-    if (want > f->capacity) {
-        f->buffer.reset(new (std::nothrow) char[want]);
-        if (!f->buffer) return false;
-        f->capacity = want;
-    }
-    size_t got = 0;
-    if (!os::ReadFile(f->file, f->buffer.get(), want, &got)) return false;
-    f->position = 0;
-    f->length = got;
-    f->dataEnded = got == 0;
-    f->anyData = f->anyData || got > 0;
-    f->nextChunk = want >= largest / 4 ? largest : want * 4;
-    return true;
-}
 
 enum class LineRead { line, end, failed };
 
-// Lines end at line feeds; data ending in a line feed has one more, empty line.
-LineRead NextLine(ChunkedFile* f, int tabWidth, LineText* shown, LineText* full) {
+// Lines end at line feeds; text ending in a line feed has one more, empty line.
+LineRead NextLine(PageFile* f, int tabWidth, LineText* shown, LineText* full) {
     if (f->linesEnded) return LineRead::end;
     LineScanner scanner;
     StartLine(&scanner, tabWidth);
     for (;;) {
-        if (f->position == f->length) {
-            if (!f->dataEnded && !ReadChunk(f)) return LineRead::failed;
-            if (f->dataEnded) {
-                f->linesEnded = true;
-                if (!f->anyData) return LineRead::end;
-                break;
-            }
+        if (f->piece.empty() && !f->text.Next(&f->piece)) {
+            if (f->text.failed()) return LineRead::failed;
+            f->linesEnded = true;
+            if (!f->text.anyText()) return LineRead::end;
+            break;
         }
         bool ended = false;
-        std::string_view rest(f->buffer.get() + f->position, f->length - f->position);
-        f->position += ScanLine(&scanner, rest, &ended);
+        f->piece.remove_prefix(ScanLine(&scanner, f->piece, &ended));
         if (ended) break;
     }
     FinishLine(&scanner, shown, full);
@@ -101,10 +71,9 @@ void MakeItemText(std::string_view shown, int itemWidth, FixedText<520>* text) {
 
 PageRead ReadPage(const char* path, const ViewStyle& style) {
     ClearTable();
-    ChunkedFile file;
-    file.nextChunk = pageChunks.first;
-    file.file = os::OpenFileRead(path, os::OpenMode::existing);
-    if (!file.file) return PageRead::failed;
+    os::File opened = os::OpenFileRead(path, os::OpenMode::existing);
+    if (!opened) return PageRead::failed;
+    PageFile file(opened);
     const int limit = PageLimit(style);
     for (;;) {
         LineText shown;
@@ -120,7 +89,7 @@ PageRead ReadPage(const char* path, const ViewStyle& style) {
         ++process::menuItems.linesScanned;
         if (process::menuItems.linesScanned >= kMaxLinesScanned || process::menuItems.itemCount >= limit) break;
     }
-    return file.anyData ? PageRead::ok : PageRead::empty;
+    return file.text.anyText() ? PageRead::ok : PageRead::empty;
 }
 
 }  // namespace qv

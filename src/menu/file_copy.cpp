@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "common/file_block.h"
+#include "common/text_file.h"
 #include "common/state.h"
 #include "lines/filters.h"
 #include "output/clipboard.h"
-#include "output/text_block.h"
+#include "common/text_block.h"
 #include "common/split_line.h"
 
 namespace qv {
@@ -29,8 +29,8 @@ void AppendPassingLines(std::string_view data, TextBlock* result) {
 }  // namespace
 
 int CopyFilteredFileToClipboard(int beep, ClipboardStart start) {
-    FileBlock file;
-    if (ReadWholeFile(CurrentFilePath(), os::OpenMode::existing, &file) != ReadResult::ok)
+    TextBlock file;
+    if (ReadWholeFile(CurrentFilePath(), os::OpenMode::existing, process::settings.codeMode, &file) != ReadResult::ok)
         return 0;
     TextBlock result;
     if (!StartWithKeptText(&result, start)) return 0;

@@ -4,7 +4,7 @@
 
 #include "common/state.h"
 #include "os/os.h"
-#include "output/text_block.h"
+#include "common/text_block.h"
 
 namespace qv {
 

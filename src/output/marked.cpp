@@ -6,7 +6,7 @@
 #include "common/text.h"
 #include "output/clipboard.h"
 #include "output/shell_launch.h"
-#include "output/text_block.h"
+#include "common/text_block.h"
 
 namespace qv {
 

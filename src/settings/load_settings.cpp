@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/file_block.h"
+#include "common/text_file.h"
 #include "common/program_paths.h"
 #include "common/state.h"
 #include "settings/launchers.h"
@@ -39,8 +39,9 @@ bool Fail(os::Window window) {
 bool LoadSettings(os::Window window) {
     os::File file = OpenSettingsFile();
     if (!file) return Fail(window);
-    FileBlock block;
-    ReadResult result = ReadOpenFile(file, &block);
+    // Read before "@code=" is known: its code is always recognised.
+    TextBlock block;
+    ReadResult result = ReadOpenFile(file, CodeMode::automatic, &block);
     os::CloseFile(file);
     if (result != ReadResult::ok) return Fail(window);
     ApplyDefaults();

@@ -181,4 +181,9 @@ void ParseKeywordSet(std::string_view value, int set) {
     }
 }
 
+// "@code=": "auto" (or anything else) recognises each file by its first bytes;
+// "932" reads every file as cp932 as it is, marks included; "utf8" reads files
+// without a byte-order mark as UTF-8.
+void ParseCodeOption(std::string_view value) { process::settings.codeMode = ParseCodeMode(value); }
+
 }  // namespace qv

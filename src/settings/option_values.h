@@ -50,5 +50,6 @@ void ParseTextOption(std::string_view value);    // "@text="
 void ParseListOption(std::string_view value);    // "@list="
 void ParseFilterOption(std::string_view value);  // "@filter=", "/#f="
 void ParseKeywordSet(std::string_view value, int set);  // "@grep#=", "/#g#="
+void ParseCodeOption(std::string_view value);    // "@code="
 
 }  // namespace qv

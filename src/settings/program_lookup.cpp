@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/file_block.h"
+#include "common/text_file.h"
 #include "common/state.h"
 #include "common/text.h"
 
@@ -77,8 +77,8 @@ void ApplySearchPathOption(std::string_view value) {
 // file's SET line serves), else the whole text without line ends.
 void ReadSearchPathFile(const char* path) {
     process::settings.searchPathSet = 0;
-    FileBlock block;
-    if (ReadWholeFile(path, os::OpenMode::existing, &block) != ReadResult::ok) return;
+    TextBlock block;
+    if (ReadWholeFile(path, os::OpenMode::existing, CodeMode::automatic, &block) != ReadResult::ok) return;
     const std::string_view content = block.view();
     const size_t key = FindI(content, "path=");
     if (key == std::string_view::npos) {

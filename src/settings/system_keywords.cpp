@@ -54,6 +54,8 @@ constexpr SystemKeyword kSystemKeywords[] = {
     {"@editor=",                        0,     nullptr,         Value<ApplyEditorOption>},
     // "@grep0=" ... "@grep9=" word | word | ...  the words of keyword set 0..9
     {"@grep#=",                         1,     SetSelected,     KeywordSet},
+    // "@code=" auto | 932 | utf8   the code of text files without a byte-order mark
+    {"@code=",                          1,     nullptr,         Value<ParseCodeOption>},
 };
 
 // Whether line starts with keyword (any case, '#' any digit, stored in *set).
@@ -92,6 +94,7 @@ void ApplyDefaults() {
     s.folderGrouping = 0;
     s.editorPath.clear();
     s.searchPathSet = 0;
+    s.codeMode = defaults::kCodeMode;
 }
 
 void ReadSystemSection(std::string_view content) {

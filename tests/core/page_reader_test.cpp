@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "common/file_block.h"
+#include "common/text_file.h"
 #include "fake_os.h"
 #include "lines/filters.h"
 #include "lines/menu_line.h"
@@ -51,22 +52,28 @@ struct Page {
     }
 };
 
-// The reference: the whole file in one block, scanned line by line by offset.
+// The reference: the whole text in one piece (one chunk as large as the file),
+// scanned line by line by offset.
 Page ReadWhole(const ViewStyle& style) {
-    FileBlock block;
-    if (ReadWholeFile(kPath, os::OpenMode::existing, &block) != ReadResult::ok) return {PageRead::failed, 0, {}};
-    if (block.length == 0) return {PageRead::empty, 0, {}};
+    os::File file = os::OpenFileRead(kPath, os::OpenMode::existing);
+    const size_t size = fake::FileContent(kPath).size() + 1;
+    TextStream stream(file, process::settings.codeMode, size, size);
+    std::string block;
+    for (std::string_view piece; stream.Next(&piece);) block.append(piece);
+    os::CloseFile(file);
+    if (stream.failed()) return {PageRead::failed, 0, {}};
+    if (!stream.anyText()) return {PageRead::empty, 0, {}};
     Page page{PageRead::ok, 0, {}};
     const size_t limit = std::min(std::max(style.pageSize, 1), kMaxMenuItems);
     for (size_t offset = 0;;) {
         LineText shown, full;
-        size_t consumed = ReadMenuLine(block.view(), offset, style.tabWidth, &shown, &full);
+        size_t consumed = ReadMenuLine(block, offset, style.tabWidth, &shown, &full);
         if (page.linesScanned >= style.firstLine && LineMatchesFilter(full.view())) {
             FixedText<520> text;
             MakeItemText(shown.view(), style.itemWidth, &text);
             page.rows.push_back(std::to_string(page.linesScanned + 1) + "|" + text.c_str() + "|" + full.c_str());
         }
-        if (++page.linesScanned >= kMaxLinesScanned || page.rows.size() >= limit || offset + consumed > block.length)
+        if (++page.linesScanned >= kMaxLinesScanned || page.rows.size() >= limit || offset + consumed > block.size())
             break;
         offset += consumed;
     }
@@ -90,14 +97,19 @@ protected:
 };
 
 TEST_F(PageReader, ChunkedPagesEqualPagesReadWhole) {
-    static const char* pieces[] = {"a", "B", "&", "\t", "\r", "\n", "\r\n", "\n\n", "\x95\x5C", "\x81\x40", "\x95", " "};
+    static const char* pieces[] = {"a", "B", "&", "\t", "\r", "\n", "\r\n", "\n\n", "\x95\x5C", "\x81\x40", "\x95", " ",
+                                   "\xE8\xA1\xA8", "\xC3", "\0", "\n\0"};
+    // Code-page-932 text, or a byte-order mark of UTF-8 or UTF-16 (LE, BE).
+    static const char* marks[] = {"", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
     static const int tabWidths[] = {0, 1, 4, 9}, itemWidths[] = {0, 3, 10, 80, 519, 1039};
     const PageChunks plans[] = {{1, 1}, {2, 2}, {3, 3}, {5, 40}, {4096, 1 << 20}};
     std::mt19937 random(1234);
     for (int round = 0; round < 200; ++round) {
-        std::string content;
-        for (size_t length = random() % 2500; content.size() < length;)
-            content += random() % 60 == 0 ? Xs(1000 + random() % 120) : pieces[random() % 12];
+        std::string content = marks[random() % 5];
+        for (size_t length = random() % 2500; content.size() < length;) {
+            const char* piece = pieces[random() % 16];
+            content += random() % 60 == 0 ? Xs(1000 + random() % 120) : std::string(piece, *piece ? std::strlen(piece) : 1);
+        }
         fake::AddFile(kPath, content);
         ViewStyle style;
         style.tabWidth = tabWidths[random() % 4];

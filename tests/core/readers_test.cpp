@@ -1,4 +1,5 @@
-// Every reader of file text reads it alike: a line's text ends at its first NUL.
+// Every reader of file text reads it alike: UTF-8 and UTF-16 are converted to
+// cp932 where the file is read, and a line's text ends at its first NUL.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +10,7 @@
 #include "menu/pages.h"
 #include "output/macros.h"
 #include "output/marked.h"
+#include "settings/option_values.h"
 #include "settings/program_lookup.h"
 #include "settings_fixture.h"
 
@@ -71,6 +73,62 @@ TEST_F(Readers, ALinesTextEndsAtItsFirstNul) {
         SetUp();
         EXPECT_EQ(c.read(), c.expected) << c.reader;
     }
+}
+
+// 日本 and 表, and the same two lines as UTF-8 and UTF-16.
+const std::string kNihon = "\x93\xFA\x96\x7B", kHyo = "\x95\x5C";
+const std::string kUtf8 = "\xE6\x97\xA5\xE6\x9C\xAC\r\n\xE8\xA1\xA8";
+const std::string kUtf16 = "\xE5\x65\x2C\x67\r\0\n\0\x68\x88"s;
+
+std::string BigEndian(std::string littleEndian) {
+    for (size_t i = 0; i + 1 < littleEndian.size(); i += 2) std::swap(littleEndian[i], littleEndian[i + 1]);
+    return littleEndian;
+}
+
+// pad: lines of ASCII before the file's own text (1008 of them end 16 bytes
+// before 64 kB, 1009 just past it), left out of the comparison.
+TEST_F(Readers, UnicodeFilesReadAsCp932) {
+    const struct { const char* what; std::string file, lines; const char* code = "auto"; int pad = 0; } cases[] = {
+        {"UTF-8", kUtf8, kNihon + "|" + kHyo},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + kUtf8, kNihon + "|" + kHyo},
+        {"UTF-16 LE", "\xFF\xFE" + kUtf16, kNihon + "|" + kHyo},
+        {"UTF-16 BE", "\xFE\xFF" + BigEndian(kUtf16), kNihon + "|" + kHyo},
+        {"cp932", kNihon + "\r\n" + kHyo, kNihon + "|" + kHyo},
+        {"cp932 that is valid UTF-8 (ﾃｽ)", "\xC3\xBD", "\xC3\xBD", "932"},
+        {"the same guessed", "\xC3\xBD", "?"},
+        {"UTF-8 told", "a\xE8\xA1\xA8", "a" + kHyo, "utf8"},
+        {"UTF-8 in the first block", "\xE8\xA1\xA8", kHyo, "auto", 1008},
+        {"ASCII fills the first block", "\xE8\xA1\xA8", "\xE8\xA1\xA8", "auto", 1009},
+        {"no cp932 form, an invalid byte", "\xEF\xBB\xBF\xC3\xA9\xFF", "??"},
+        {"a mark alone", "\xFF\xFE", ""},
+        {"an odd last byte, never a line end", "\xFF\xFE" "a\0\n"s, "a?"},
+        {"a NUL character", "\xFF\xFE" "a\0\0\0b\0\n\0c\0"s, "a|c"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        process::settings.codeMode = ParseCodeMode(c.code);
+        process::settings.submenuStyle.firstLine = c.pad;
+        std::string pad;
+        for (int i = 0; i < c.pad; ++i) pad += std::string(63, 'a') + "\r\n";
+        EXPECT_EQ(PageLines(pad + c.file), c.lines) << c.what;
+        std::string lines = c.lines, copied;
+        for (char& ch : lines)
+            if (ch == '|') ch = '\n';
+        if (CopyFilteredFileToClipboard(0, ClipboardStart::afresh)) copied = fake::clipboard->substr(pad.size());
+        for (size_t at; (at = copied.find("\r\n")) != std::string::npos;) copied.erase(at, 1);
+        EXPECT_EQ(copied, lines) << c.what;
+    }
+}
+
+TEST_F(Readers, UnicodeSettingsAndSearchPathFiles) {
+    // A UTF-8 settings file: a Japanese launcher label and keyword set.
+    ASSERT_TRUE(Run("", "[system]\r\n@grep1=\xE6\x97\xA5\xE6\x9C\xAC\r\n@path=C:\\app\\paths.txt\r\n%end\r\n"
+                        "[exec]\r\n@clip | \xE8\xA1\xA8\r\n%end\r\n"));
+    EXPECT_EQ(Words(1), std::vector<std::string>{kNihon});
+    EXPECT_EQ(process::launchers[0].label.view(), kHyo);
+    fake::AddFile("C:\\app\\paths.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s);  // C:\表 in UTF-16
+    ReadSearchPathFile("C:\\app\\paths.txt");
+    EXPECT_EQ(process::settings.searchPath.view(), "C:\\" + kHyo);
 }
 
 }  // namespace

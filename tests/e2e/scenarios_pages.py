@@ -89,3 +89,14 @@ def test_an_owner_drawn_page_appears_and_works():
     run.wait()
     entry = box.wait_recorded()[0]
     check(arguments_of(entry, box).endswith(b" 2"), "arguments %r" % arguments_of(entry, box))
+
+
+def test_a_utf8_file_and_settings_file_show_and_deliver_code_page_932():
+    box = Sandbox("pages_utf8")
+    box.file("memo.txt", "日本語の行\r\nother\r\n日本の二行目".encode("utf-8"))
+    settings = "[system]\r\n@grep1=日本\r\n%end\r\n[exec]\r\n@clip | 写す\r\n%end\r\n"
+    box.file("Qivora.ini", settings.encode("utf-8"))
+    run = box.start(box.win("memo.txt") + " /#g1")  # set 1 takes its words from the settings file
+    run.keys(run.wait_menu(), "Down", "Return")
+    run.wait()
+    check(run.clipboard == cp932("日本語の行\r\n日本の二行目"), "clipboard %r" % run.clipboard)

@@ -1,0 +1,167 @@
+#include "common/text_file.h"
+
+#include <cstring>
+#include <new>
+
+#include "common/split_line.h"
+#include "common/utf.h"
+
+namespace qv {
+
+TextStream::TextStream(os::File file, CodeMode mode, size_t firstChunk, size_t largestChunk)
+    : file_(file), mode_(mode), nextChunk_(firstChunk ? firstChunk : 1), largestChunk_(largestChunk ? largestChunk : 1) {}
+
+bool TextStream::Fail() {
+    failed_ = true;
+    return false;
+}
+
+bool TextStream::Grow(size_t capacity) {
+    std::unique_ptr<char[]> bytes(new (std::nothrow) char[capacity]);
+    if (!bytes) return Fail();
+    if (rawEnd_ > 0) std::memcpy(bytes.get(), raw_.get(), rawEnd_);
+    raw_ = std::move(bytes);
+    rawCapacity_ = capacity;
+    return true;
+}
+
+// Called only when every byte read is handed out, so nothing needs keeping.
+bool TextStream::ReadChunk() {
+    rawOffset_ += rawEnd_;
+    rawBegin_ = rawEnd_ = 0;
+    const size_t want = nextChunk_ < largestChunk_ ? nextChunk_ : largestChunk_;
+    if (want > rawCapacity_ && !Grow(want)) return false;
+    size_t got = 0;
+    if (!os::ReadFile(file_, raw_.get(), want, &got)) return Fail();
+    rawEnd_ = got;
+    ended_ = got == 0;
+    nextChunk_ = want >= largestChunk_ / 4 ? largestChunk_ : want * 4;
+    return true;
+}
+
+// Reads on until wanted bytes are unread or the file ends.
+bool TextStream::ReadAhead(size_t wanted) {
+    if (Unread() >= wanted || ended_) return true;
+    if (rawBegin_ > 0) {
+        std::memmove(raw_.get(), raw_.get() + rawBegin_, Unread());
+        rawOffset_ += rawBegin_;
+        rawEnd_ -= rawBegin_;
+        rawBegin_ = 0;
+    }
+    if (wanted > rawCapacity_ && !Grow(wanted)) return false;
+    while (rawEnd_ < wanted) {
+        size_t got = 0;
+        if (!os::ReadFile(file_, raw_.get() + rawEnd_, wanted - rawEnd_, &got)) return Fail();
+        if (got == 0) {
+            ended_ = true;
+            break;
+        }
+        rawEnd_ += got;
+    }
+    return true;
+}
+
+bool TextStream::Choose(TextCode code) {
+    decided_ = true;
+    code_ = code;
+    decoder_ = TextDecoder(code);
+    return true;
+}
+
+// The code, once anything but ASCII is met (ASCII reads alike in every code but
+// UTF-16, which only a mark tells). Leaves it open while the next byte is ASCII.
+bool TextStream::Decide() {
+    if (mode_ == CodeMode::cp932) return Choose(TextCode::cp932);
+    const size_t at = rawOffset_ + rawBegin_;
+    if (at == 0) {
+        if (!ReadAhead(3)) return false;
+        DetectedCode marked;
+        if (ReadMark(Raw(), &marked)) {
+            rawBegin_ += marked.markLength;
+            return Choose(marked.code);
+        }
+        if (mode_ == CodeMode::utf8) return Choose(TextCode::utf8);
+    }
+    if (at >= kDetectBlockBytes) return Choose(TextCode::cp932);  // the first block was ASCII
+    if (Unread() == 0 || static_cast<unsigned char>(Raw()[0]) < 0x80) return true;
+    // The rest of the first block decides; an invalid sequence in what is read
+    // already decides without reading on, as for most cp932 text.
+    const size_t rest = kDetectBlockBytes - at;
+    if (HasInvalidUtf8(Raw().substr(0, rest))) return Choose(TextCode::cp932);
+    if (!ReadAhead(rest)) return false;
+    const std::string_view block = Raw().substr(0, rest);
+    return Choose(LooksLikeUtf8(block, ended_ && block.size() == Unread()) ? TextCode::utf8 : TextCode::cp932);
+}
+
+bool TextStream::Decode(std::string_view text, bool last, std::string_view* piece) {
+    const size_t room = DecodedRoom(text.size());
+    if (room > decodedCapacity_) {
+        decoded_.reset(new (std::nothrow) char[room]);
+        decodedCapacity_ = decoded_ ? room : 0;
+        if (!decoded_) return Fail();
+    }
+    size_t written = 0;
+    if (!decoder_.Decode(text, last, decoded_.get(), room, &written)) return Fail();
+    *piece = std::string_view(decoded_.get(), written);
+    return true;
+}
+
+bool TextStream::Next(std::string_view* piece) {
+    while (!failed_) {
+        if (Unread() == 0) {
+            if (!ended_) {
+                if (!ReadChunk()) return false;
+                continue;
+            }
+            // A character cut by the end of the file becomes "?".
+            if (flushed_ || !decided_ || code_ == TextCode::cp932) return false;
+            flushed_ = true;
+            if (!Decode({}, true, piece)) return false;
+            if (piece->empty()) return false;
+        } else if (!decided_ && !Decide()) {
+            return false;
+        } else if (!decided_) {
+            *piece = Raw().substr(0, AsciiPrefixLength(Raw()));
+            rawBegin_ += piece->size();
+            if (piece->empty()) continue;  // a mark took the bytes
+        } else if (code_ == TextCode::cp932) {
+            *piece = Raw();
+            rawBegin_ = rawEnd_;
+        } else {
+            if (!Decode(Raw(), false, piece)) return false;
+            rawBegin_ = rawEnd_;
+            if (piece->empty()) continue;  // a chunk inside one character
+        }
+        anyText_ = true;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+constexpr size_t kWholeFileChunk = 1 << 20;
+}  // namespace
+
+ReadResult ReadOpenFile(os::File file, CodeMode codeMode, TextBlock* text) {
+    uint64_t size = 0;
+    if (!os::GetFileSize(file, &size)) return ReadResult::readFailed;
+    // Converted text is never longer than the file, but for a character cut at its end.
+    if (size > SIZE_MAX / 2 || !text->Reserve(DecodedRoom(size_t(size)))) return ReadResult::noMemory;
+    TextStream stream(file, codeMode, kWholeFileChunk, kWholeFileChunk);
+    std::string_view piece;
+    while (stream.Next(&piece)) text->Append(piece);
+    if (stream.failed()) return ReadResult::readFailed;
+    if (text->failed()) return ReadResult::noMemory;
+    text->Shrink(CutLinesAtNul(text->data(), text->size()));
+    return ReadResult::ok;
+}
+
+ReadResult ReadWholeFile(const char* path, os::OpenMode openMode, CodeMode codeMode, TextBlock* text) {
+    os::File file = os::OpenFileRead(path, openMode);
+    if (!file) return ReadResult::cannotOpen;
+    const ReadResult result = ReadOpenFile(file, codeMode, text);
+    os::CloseFile(file);
+    return result;
+}
+
+}  // namespace qv

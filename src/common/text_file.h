@@ -1,0 +1,60 @@
+// Text files read as code-page-932 text, whatever their code: a byte-order
+// mark, or the first 64 kB, tells UTF-8 and UTF-16 files, which are converted
+// here, so that every reader after this one sees cp932 bytes.
+#pragma once
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+#include "common/encoding.h"
+#include "common/text_block.h"
+#include "os/os.h"
+
+namespace qv {
+
+// The text of an open file, piece by piece, read only as far as it is asked
+// for: in chunks that grow fourfold from firstChunk up to largestChunk.
+class TextStream {
+public:
+    TextStream(os::File file, CodeMode mode, size_t firstChunk, size_t largestChunk);
+
+    // The next piece of text; false at the end of the file or on a failure.
+    bool Next(std::string_view* piece);
+    bool failed() const { return failed_; }
+    // The file held text (a byte-order mark alone is none).
+    bool anyText() const { return anyText_; }
+
+private:
+    bool ReadChunk();
+    bool ReadAhead(size_t wanted);
+    bool Grow(size_t capacity);
+    bool Decide();
+    bool Choose(TextCode code);
+    bool Decode(std::string_view text, bool last, std::string_view* piece);
+    bool Fail();
+    size_t Unread() const { return rawEnd_ - rawBegin_; }
+    std::string_view Raw() const { return std::string_view(raw_.get() + rawBegin_, Unread()); }
+
+    os::File file_;
+    CodeMode mode_;
+    size_t nextChunk_, largestChunk_;
+    std::unique_ptr<char[]> raw_;  // the bytes read and not yet handed out: rawBegin_ to rawEnd_
+    size_t rawCapacity_ = 0, rawBegin_ = 0, rawEnd_ = 0;
+    size_t rawOffset_ = 0;  // where raw_ starts in the file
+    bool ended_ = false, failed_ = false, anyText_ = false;
+    bool decided_ = false, flushed_ = false;
+    TextDecoder decoder_{TextCode::cp932};
+    TextCode code_ = TextCode::cp932;
+    std::unique_ptr<char[]> decoded_;
+    size_t decodedCapacity_ = 0;
+};
+
+enum class ReadResult { ok, cannotOpen, readFailed, noMemory };
+
+// A whole text file into text; its lines end at their first NUL, as every
+// reader of the program reads them.
+ReadResult ReadWholeFile(const char* path, os::OpenMode openMode, CodeMode codeMode, TextBlock* text);
+// The same for a file that is already open; the file stays open.
+ReadResult ReadOpenFile(os::File file, CodeMode codeMode, TextBlock* text);
+
+}  // namespace qv
