@@ -124,15 +124,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         sets.selected[0] = 1;
         sets.selectedCount = sets.filterActive = 1;
     }
-    qv::pageChunks.first = input.ConsumeIntegralInRange<size_t>(0, 300);
-    qv::pageChunks.largest = input.ConsumeIntegralInRange<size_t>(0, 5000);
+    qv::readChunks.first = input.ConsumeIntegralInRange<size_t>(0, 300);
+    qv::readChunks.largest = input.ConsumeIntegralInRange<size_t>(0, 5000);
     const uint64_t pieceSeed = input.ConsumeIntegral<uint64_t>();
     const std::string content = input.ConsumeRemainingBytesAsString();
     fake::AddFile(kPath, content);
 
     const Page whole = ReadWhole(content, style);
     FUZZ_CHECK(ReadChunked(style) == whole);
-    qv::pageChunks = qv::PageChunks();
+    qv::readChunks = qv::ReadChunks();
     FUZZ_CHECK(ReadChunked(style) == whole);
 
     CheckSplitLine(content, false);

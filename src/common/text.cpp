@@ -3,9 +3,6 @@
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #define QV_BLOCK_SKIP 1
 #include <emmintrin.h>
-#ifdef _MSC_VER
-#include <intrin.h>
-#endif
 #endif
 
 namespace qv {
@@ -46,15 +43,6 @@ unsigned EqualI(__m128i block, unsigned char c) {
     return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(block, fold), _mm_set1_epi8(char(c)))));
 }
 
-int LowestBit(unsigned bits) {
-#ifdef _MSC_VER
-    unsigned long index;
-    _BitScanForward(&index, bits);
-    return int(index);
-#else
-    return __builtin_ctz(bits);
-#endif
-}
 }  // namespace
 #endif
 

@@ -4,11 +4,25 @@
 #pragma once
 #include <cstddef>
 #include <string_view>
+#ifdef _MSC_VER
+#include <intrin.h>
+#endif
 
 namespace qv {
 
 inline bool IsLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// The lowest bit set in bits, which is not 0.
+inline int LowestBit(unsigned bits) {
+#ifdef _MSC_VER
+    unsigned long index;
+    _BitScanForward(&index, bits);
+    return int(index);
+#else
+    return __builtin_ctz(bits);
+#endif
 }
 
 // The largest length <= limit that does not end inside a double-byte character.

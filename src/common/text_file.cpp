@@ -138,16 +138,14 @@ bool TextStream::Next(std::string_view* piece) {
     return false;
 }
 
-namespace {
-constexpr size_t kWholeFileChunk = 1 << 20;
-}  // namespace
+ReadChunks readChunks;
 
 ReadResult ReadOpenFile(os::File file, CodeMode codeMode, TextBlock* text) {
     uint64_t size = 0;
     if (!os::GetFileSize(file, &size)) return ReadResult::readFailed;
     // Converted text is never longer than the file, but for a character cut at its end.
     if (size > SIZE_MAX / 2 || !text->Reserve(DecodedRoom(size_t(size)))) return ReadResult::noMemory;
-    TextStream stream(file, codeMode, kWholeFileChunk, kWholeFileChunk);
+    TextStream stream(file, codeMode, readChunks.largest, readChunks.largest);
     std::string_view piece;
     while (stream.Next(&piece)) text->Append(piece);
     if (stream.failed()) return ReadResult::readFailed;

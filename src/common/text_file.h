@@ -49,6 +49,15 @@ private:
     size_t decodedCapacity_ = 0;
 };
 
+// The chunks files are read in: a page's first read, growing fourfold up to
+// the largest, which bounds what a reader holds and is what the whole-file
+// readers read at a time. Tests make them tiny.
+struct ReadChunks {
+    size_t first = 4096;
+    size_t largest = 1 << 20;
+};
+extern ReadChunks readChunks;
+
 enum class ReadResult { ok, cannotOpen, readFailed, noMemory };
 
 // A whole text file into text; its lines end at their first NUL, as every

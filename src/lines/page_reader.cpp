@@ -6,14 +6,12 @@
 
 namespace qv {
 
-PageChunks pageChunks;
-
 namespace {
 
 // The text of the open file and the piece of it being scanned.
 struct PageFile {
     explicit PageFile(os::File opened)
-        : file(opened), text(opened, process::settings.codeMode, pageChunks.first, pageChunks.largest) {}
+        : file(opened), text(opened, process::settings.codeMode, readChunks.first, readChunks.largest) {}
     ~PageFile() { os::CloseFile(file); }
     os::File file;
     TextStream text;

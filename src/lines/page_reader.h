@@ -9,13 +9,6 @@
 
 namespace qv {
 
-// Chunk sizes: the first read, growing fourfold up to the largest, which also
-// bounds the memory a page holds. Tests make them tiny.
-struct PageChunks {
-    size_t first = 4096;
-    size_t largest = 1 << 20;
-};
-extern PageChunks pageChunks;
 
 constexpr int kMaxLinesScanned = 9999;
 

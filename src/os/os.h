@@ -99,9 +99,9 @@ void SendKeyPress(int virtualKey);  // keybd_event press, then release
 // ---- clipboard (CF_TEXT), sound, messages, shell
 bool ClipboardHasText();                  // IsClipboardFormatAvailable
 bool ClipboardGetText(std::string* text);  // false: cannot open, or no data
-// Replaces the content, owned by owner (a null owner makes SetClipboardData
-// fail); false leaves it as it was.
-bool ClipboardSetText(Window owner, std::string_view text);
+// Replaces the content with the pieces joined, owned by owner (a null owner
+// makes SetClipboardData fail); false leaves it as it was.
+bool ClipboardSetText(Window owner, const std::string_view* pieces, size_t count);
 void InformationBeep();                   // MessageBeep(MB_ICONASTERISK)
 void ShowErrorBox(Window owner, const char* text, const char* title);  // MB_ICONERROR
 // ShellExecuteA with the default verb and SW_SHOWNORMAL; null parameters or folder are passed as null.

@@ -234,15 +234,18 @@ bool ClipboardGetText(std::string* text) {
     CloseClipboard();
     return ok;
 }
-bool ClipboardSetText(Window owner, std::string_view text) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
+bool ClipboardSetText(Window owner, const std::string_view* pieces, size_t count) {
+    size_t size = 0;
+    for (size_t i = 0; i < count; ++i) size += pieces[i].size();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + 1);
     if (!block) return false;
     auto bytes = static_cast<char*>(GlobalLock(block));
     if (!bytes) {
         GlobalFree(block);
         return false;
     }
-    std::memcpy(bytes, text.data(), text.size());
+    for (size_t i = 0; i < count; bytes += pieces[i++].size())
+        if (!pieces[i].empty()) std::memcpy(bytes, pieces[i].data(), pieces[i].size());
     GlobalUnlock(block);
     if (!OpenClipboard(Hwnd(owner))) {
         GlobalFree(block);

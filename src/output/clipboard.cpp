@@ -12,21 +12,29 @@ ClipboardStart ClipboardStartFor(bool ctrlHeld) {
     return process::clipboardPrefix && !ctrlHeld ? ClipboardStart::afterKeptText : ClipboardStart::afresh;
 }
 
-bool StartWithKeptText(TextBlock* result, ClipboardStart start) {
+bool KeptText(ClipboardStart start, std::string* kept) {
+    kept->clear();
     if (start == ClipboardStart::afresh) return true;
+    return os::ClipboardHasText() && os::ClipboardGetText(kept) && !kept->empty();
+}
+
+bool StartWithKeptText(TextBlock* result, ClipboardStart start) {
     std::string kept;
-    if (!os::ClipboardHasText() || !os::ClipboardGetText(&kept) || kept.empty()) return false;
+    if (!KeptText(start, &kept)) return false;
+    if (start == ClipboardStart::afresh) return true;
     result->Append(kept);
     result->Append(kLineEnd);
     return true;
 }
 
-int SetClipboardText(std::string_view text, int beep) {
+int SetClipboardText(const std::string_view* pieces, size_t count, int beep) {
     // The hidden window owns the clipboard.
-    if (!os::ClipboardSetText(process::mainWindow, text)) return 0;
+    if (!os::ClipboardSetText(process::mainWindow, pieces, count)) return 0;
     if (beep == 1) os::InformationBeep();
     return 1;
 }
+
+int SetClipboardText(std::string_view text, int beep) { return SetClipboardText(&text, 1, beep); }
 
 int AppendClipboardText(std::string_view text, int beep, ClipboardStart start) {
     if (start == ClipboardStart::afresh) return SetClipboardText(text, beep);

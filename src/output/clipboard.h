@@ -1,6 +1,8 @@
 // The clipboard writers; each returns 1 when done, 0 when nothing changed.
 // The information beep sounds only for a beep argument of exactly 1.
 #pragma once
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace qv {
@@ -17,11 +19,15 @@ enum class ClipboardStart { afresh, afterKeptText };
 // The kept text while clipboardPrefix is on, unless Ctrl asks to start afresh.
 ClipboardStart ClipboardStartFor(bool ctrlHeld);
 
-// Starts result with the clipboard's text and a line end when asked to keep
-// it; false when there is no text to keep.
+// The clipboard's text when asked to keep it (else nothing); false when there
+// is no text to keep.
+bool KeptText(ClipboardStart start, std::string* kept);
+// Starts result with the text kept and a line end.
 bool StartWithKeptText(TextBlock* result, ClipboardStart start);
 
 int SetClipboardText(std::string_view text, int beep);
+// The same for a text held in pieces.
+int SetClipboardText(const std::string_view* pieces, size_t count, int beep);
 int AppendClipboardText(std::string_view text, int beep, ClipboardStart start);
 int CopyItemsToClipboard(ItemSelection selection, int beep, ClipboardStart start);
 

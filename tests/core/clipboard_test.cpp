@@ -4,10 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
+#include <vector>
 
+#include "common/split_line.h"
 #include "common/state.h"
+#include "common/text_file.h"
 #include "fake_os.h"
 #include "line_items.h"
+#include "lines/filters.h"
 #include "menu/file_copy.h"
 
 namespace qv {
@@ -72,6 +77,9 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
         {"\t\ta\tb\t\r\nc", nullptr, 0, 1, Text("ab\r\nc")},  // tabs dropped
         {"", nullptr, 0, 1, Text("")},                            // one empty line
         {"key1\nno\nKEY2", "key", 0, 1, Text("key1\r\nKEY2")},
+        // a word that dropping a TAB or a CR makes, past 16 bytes of nothing
+        {std::string(20, ' ') + "k\tey\n" + std::string(20, ' ') + "ke\ry\n" + std::string(20, ' ') + "\n", "key", 0, 1,
+         Text(std::string(20, ' ') + "key\r\n" + std::string(20, ' ') + "key")},
         {"a\n", "zzz", 1, 1, Text("x")},  // only the kept text
         {"a\n", "zzz", 0, 0, Text("x")},  // nothing collected: the clipboard keeps what the user had
         {"s\n" + std::string(3000, 'L') + "\nt", nullptr, 0, 1, Text("s\r\n" + std::string(2077, 'L') + "\r\nt")},
@@ -92,6 +100,47 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
     fake::MakeUnreadable(kFile);
     EXPECT_EQ(CopyFilteredFileToClipboard(1, kAfresh), 0);
     EXPECT_EQ(fake::clipboard, Text("x"));
+}
+
+// The old copy, of the whole text at once: the reference for the copy in chunks.
+Text CopyOfTheWholeText(std::string text) {
+    text.resize(CutLinesAtNul(&text[0], text.size()));
+    std::string result, line;
+    for (size_t offset = 0;;) {
+        const size_t consumed = SplitLine(text, offset, true, &line);
+        if (LineMatchesFilter(line)) result += line + "\r\n";
+        if (offset + consumed > text.size()) break;
+        offset += consumed;
+    }
+    if (result.empty()) return Text("x");
+    return result.substr(0, result.size() - 2);
+}
+
+// Lines that straddle chunks, a CR LF or a word cut in two, lines longer than a chunk.
+TEST_F(ClipboardTest, CopyInChunksEqualsTheCopyOfTheWholeText) {
+    static const char* pieces[] = {"ab", "key", "KEY", "\r\n", "\n", "\r", "\t", "\0", "\x95\x5C", "\x95", "k", "ey"};
+    const std::vector<std::vector<std::string>> filters = {{}, {"key"}, {"e", "k"}, {"\x95\x5C", "ke"}};
+    std::mt19937 random(77);
+    for (int round = 0; round < 300; ++round) {
+        std::string content;
+        for (size_t length = random() % 3000; content.size() < length;) {
+            const std::string piece(pieces[random() % 12], 0, std::string::npos);
+            content += random() % 80 == 0 ? std::string(2100 + random() % 50, 'k') : piece.empty() ? std::string(1, '\0') : piece;
+        }
+        SetUp();
+        fake::AddFile(kFile, content);
+        const auto& words = filters[random() % filters.size()];
+        KeywordSets& sets = process::settings.keywordSets;
+        const int set = int(random() % 2);  // set 0 takes any word, set 1 all
+        for (size_t w = 0; w < words.size(); ++w) sets.words[set][w] = words[w];
+        sets.wordCount[set] = int(words.size());
+        sets.selected[set] = sets.selectedCount = sets.filterActive = words.empty() ? 0 : 1;
+        const Text expected = CopyOfTheWholeText(content);
+        readChunks.largest = 1 + random() % 40;
+        CopyFilteredFileToClipboard(0, ClipboardStart::afresh);
+        readChunks = ReadChunks();
+        ASSERT_EQ(fake::clipboard, expected) << "round " << round;
+    }
 }
 
 TEST_F(ClipboardTest, LargeCopiesAreWholeAndTakeLinearTime) {

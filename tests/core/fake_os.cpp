@@ -451,9 +451,14 @@ bool ClipboardGetText(std::string* text) {
     *text = *clipboard;
     return true;
 }
-bool ClipboardSetText(Window, std::string_view text) {
+bool ClipboardSetText(Window, const std::string_view* pieces, size_t count) {
     if (clipboardBusy) return false;
-    clipboard = std::string(text.substr(0, text.find('\0')));  // CF_TEXT ends at its first NUL
+    std::string text;
+    size_t size = 0;
+    for (size_t i = 0; i < count; ++i) size += pieces[i].size();
+    text.reserve(size);
+    for (size_t i = 0; i < count; ++i) text.append(pieces[i]);
+    clipboard = text.substr(0, text.find('\0'));  // CF_TEXT ends at its first NUL
     return true;
 }
 void InformationBeep() { ++beeps; }

@@ -93,7 +93,7 @@ Page ReadChunked(const ViewStyle& style) {
 class PageReader : public ::testing::Test {
 protected:
     void SetUp() override { fake::Reset(); }
-    void TearDown() override { pageChunks = PageChunks(); }
+    void TearDown() override { readChunks = ReadChunks(); }
 };
 
 TEST_F(PageReader, ChunkedPagesEqualPagesReadWhole) {
@@ -102,7 +102,7 @@ TEST_F(PageReader, ChunkedPagesEqualPagesReadWhole) {
     // Code-page-932 text, or a byte-order mark of UTF-8 or UTF-16 (LE, BE).
     static const char* marks[] = {"", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
     static const int tabWidths[] = {0, 1, 4, 9}, itemWidths[] = {0, 3, 10, 80, 519, 1039};
-    const PageChunks plans[] = {{1, 1}, {2, 2}, {3, 3}, {5, 40}, {4096, 1 << 20}};
+    const ReadChunks plans[] = {{1, 1}, {2, 2}, {3, 3}, {5, 40}, {4096, 1 << 20}};
     std::mt19937 random(1234);
     for (int round = 0; round < 200; ++round) {
         std::string content = marks[random() % 5];
@@ -125,8 +125,8 @@ TEST_F(PageReader, ChunkedPagesEqualPagesReadWhole) {
         sets.wordCount[0] = sets.wordCount[1] = 2;
         if (int choice = int(random() % 3)) sets.selected[choice - 1] = sets.selectedCount = sets.filterActive = 1;
         const Page whole = ReadWhole(style);
-        for (const PageChunks& plan : plans) {
-            pageChunks = plan;
+        for (const ReadChunks& plan : plans) {
+            readChunks = plan;
             ASSERT_TRUE(ReadChunked(style) == whole) << "round " << round << " chunk " << plan.first;
         }
     }
@@ -161,7 +161,7 @@ TEST_F(PageReader, AVeryLongLineIsScannedInChunksOfBoundedSize) {
 
 TEST_F(PageReader, NoMemoryForAChunkReadsAsAFailure) {
     fake::AddFile(kPath, "a\n");
-    pageChunks = {SIZE_MAX / 2, SIZE_MAX / 2};
+    readChunks = {SIZE_MAX / 2, SIZE_MAX / 2};
     process::menuItems.itemCount = 3;
     EXPECT_EQ(ReadPage(kPath, ViewStyle()), PageRead::failed);
     EXPECT_EQ(process::menuItems.itemCount, 0);
