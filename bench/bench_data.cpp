@@ -24,7 +24,7 @@ uint32_t Next(uint32_t* state) {
     return *state >> 8;
 }
 
-std::string LogLine(uint32_t* state, size_t number, size_t length) {
+std::string LogLine(uint32_t* state, size_t number, size_t length, bool utf8 = false) {
     char head[128];
     uint32_t r = Next(state);
     const char* message = r % 50 == 0 ? kMessages[3] : kMessages[(r >> 6) % 9 == 3 ? 0 : (r >> 6) % 9];
@@ -32,6 +32,7 @@ std::string LogLine(uint32_t* state, size_t number, size_t length) {
                           1 + r % 28, r % 24, (r >> 5) % 60, (r >> 11) % 60, (r >> 3) % 1000,
                           kLevels[(r >> 17) % 4], (r >> 13) % 32, message, number);
     std::string line(head, size_t(n));
+    if (utf8) line += "\xE5\x87\xA6\xE7\x90\x86\xE4\xB8\xAD ";  // 処理中, as UTF-8
     while (line.size() + 1 < length) line += "abcdefghijklmnopqrstuvwxyz0123456789 "[Next(state) % 37];
     line += '\n';
     return line;
@@ -59,14 +60,14 @@ void RemoveDataFolder() {
     if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", DataFolder().c_str());
 }
 
-std::string LogFile(const std::string& name, uint64_t dataBytes, uint64_t total, size_t lineLength) {
+std::string LogFile(const std::string& name, uint64_t dataBytes, uint64_t total, size_t lineLength, bool utf8) {
     std::string path = DataFolder() + "/" + name;
     if (Exists(path)) return path;
     FILE* f = std::fopen(path.c_str(), "wb");
     uint32_t state = 12345;
     uint64_t written = 0;
     for (size_t number = 1; written < dataBytes; ++number) {
-        std::string line = LogLine(&state, number, lineLength);
+        std::string line = LogLine(&state, number, lineLength, utf8);
         std::fwrite(line.data(), 1, line.size(), f);
         written += line.size();
     }

@@ -13,7 +13,9 @@ void RemoveDataFolder();
 // Log-like lines of about lineLength bytes, lines of 1 in 50 name the word
 // "Timeout", up to total bytes; then, past dataBytes, a sparse tail up to total.
 // Returns the path; made only once per name.
-std::string LogFile(const std::string& name, uint64_t dataBytes, uint64_t total, size_t lineLength);
+// With utf8, every line also holds Japanese text as UTF-8.
+std::string LogFile(const std::string& name, uint64_t dataBytes, uint64_t total, size_t lineLength,
+                    bool utf8 = false);
 // A settings file of about total bytes: options, many comment lines, 20 launchers.
 std::string SettingsFile(uint64_t total);
 // folders x filesEach files, txtEach of them ".txt" in each folder.

@@ -40,6 +40,14 @@ std::string InFake(const std::string& hostPath) {
     return path;
 }
 
+// The heap counted from here: what an earlier run left in the fake's clipboard
+// and launch list is let go first, or it would count as what was there before.
+void StartHeapCount() {
+    fake::clipboard.reset();
+    fake::launches.clear();
+    bench::ResetHeapPeak();
+}
+
 void ReportHeap(benchmark::State& state) {
     state.counters["peak_heap"] = double(bench::HeapPeakSinceReset());
 }
@@ -55,7 +63,7 @@ void UseFile(const std::string& path) {
 
 void BM_LoadSettings(benchmark::State& state) {
     const std::string path = bench::SettingsFile(1 * kMB);
-    bench::ResetHeapPeak();
+    StartHeapCount();
     for (auto _ : state) {
         qv::ResetProcessState();
         qv::process::programPaths.exeFolder = std::string(kMount) + "\\";
@@ -70,7 +78,7 @@ void BM_LoadSettings(benchmark::State& state) {
 // hold `items` line items.
 template <typename Fill>
 void MeasureMenu(benchmark::State& state, int items, Fill fill) {
-    bench::ResetHeapPeak();
+    StartHeapCount();
     for (auto _ : state) {
         os::Menu root = os::CreatePopupMenu();
         fill(root);
@@ -82,17 +90,19 @@ void MeasureMenu(benchmark::State& state, int items, Fill fill) {
 
 // Names of one length: the menu's heading holds the name, and the three pages
 // must differ only in the file's size.
-std::string PageFileName(int64_t megabytes) {
+std::string PageFileName(int64_t megabytes, bool utf8 = false) {
     char name[32];
-    std::snprintf(name, sizeof name, "page-%04dMB.log", int(megabytes));
+    std::snprintf(name, sizeof name, "page-%04dMB.%s", int(megabytes), utf8 ? "u8" : "log");
     return name;
 }
 
-// A text page of 30 lines of files of 1 MB, 100 MB and 2 GB (sparse past 4 MB).
+// A text page of 30 lines of files of 1 MB, 100 MB and 2 GB (sparse past 4 MB),
+// in code page 932 (or ASCII) or, with a second argument 1, in UTF-8.
 void BM_TextPage(benchmark::State& state) {
     const uint64_t size = uint64_t(state.range(0)) * kMB;
     const uint64_t data = size < 4 * kMB ? size : size > 100 * kMB ? 4 * kMB : size;
-    UseFile(bench::LogFile(PageFileName(state.range(0)), data, size, 100));
+    const bool utf8 = state.range(1) == 1;
+    UseFile(bench::LogFile(PageFileName(state.range(0), utf8), data, size, 100, utf8));
     MeasureMenu(state, 30, [](os::Menu root) { qv::BuildFileMenu(root); });
 }
 
@@ -113,21 +123,25 @@ const std::string& CopySource() {
     return path;
 }
 
-void BM_FilteredCopy100MB(benchmark::State& state) {
-    UseFile(CopySource());
+// The whole-file copy: 0 the lines with "Timeout" of 100 MB (1 in 50), 1 every
+// line of 100 MB, 2 the same as 0 in UTF-8, 3 the few lines with "#123456" of 2 GB.
+void BM_FilteredCopy(benchmark::State& state) {
+    const int variant = int(state.range(0));
+    const uint64_t size = variant == 3 ? 2000 * kMB : 100 * kMB;
+    if (variant == 2) UseFile(bench::LogFile("copy-100MB-utf8.log", size, 0, 100, true));
+    else if (variant == 3) UseFile(bench::LogFile("copy-2GB.log", size, 0, 100));
+    else UseFile(CopySource());
     qv::KeywordSets& sets = qv::process::settings.keywordSets;
-    sets.words[1][0] = kKeyword;
+    sets.words[1][0] = variant == 3 ? "#123456" : kKeyword;
     sets.wordCount[1] = 1;
-    sets.selected[1] = 1;
-    sets.selectedCount = 1;
-    sets.filterActive = 1;
-    bench::ResetHeapPeak();
+    sets.selected[1] = sets.selectedCount = sets.filterActive = variant == 1 ? 0 : 1;
+    StartHeapCount();
     for (auto _ : state) {
         fake::clipboard.reset();
         if (!qv::CopyFilteredFileToClipboard(0, qv::ClipboardStart::afresh)) state.SkipWithError("nothing copied");
     }
     state.counters["copied"] = double(fake::clipboard ? fake::clipboard->size() : 0);
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(100 * kMB));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(size));
     ReportHeap(state);
 }
 
@@ -203,7 +217,7 @@ void MarkLines(int count, size_t length) {
 void BM_MarkedLinesCommand(benchmark::State& state) {
     MarkLines(999, 1000);
     const qv::Expansion expansion{"-n \"%M\" -x", qv::MarkedList::arguments};
-    bench::ResetHeapPeak();
+    StartHeapCount();
     for (auto _ : state) {
         qv::RunMarkedLines(expansion, qv::actionRun, qv::ClipboardStart::afresh);
         if (fake::launches.size() != 1 || fake::launches[0].parameters.size() < 999 * 1000)
@@ -216,7 +230,7 @@ void BM_MarkedLinesCommand(benchmark::State& state) {
 void BM_MarkedLinesToClipboard(benchmark::State& state) {
     MarkLines(999, 1000);
     const qv::Expansion expansion{"\"%T\"", qv::MarkedList::text};
-    bench::ResetHeapPeak();
+    StartHeapCount();
     for (auto _ : state) qv::RunMarkedLines(expansion, qv::actionCopy, qv::ClipboardStart::afresh);
     if (!fake::clipboard || fake::clipboard->size() < 999 * 1000) state.SkipWithError("lines not copied");
     ReportHeap(state);
@@ -225,10 +239,13 @@ void BM_MarkedLinesToClipboard(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_LoadSettings)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_TextPage)->Arg(1)->Arg(100)->Arg(2000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_TextPage)
+    ->Args({1, 0})->Args({100, 0})->Args({2000, 0})->Args({1, 1})->Args({2000, 1})
+    ->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_SubmenuOfLongLines)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_PageOf999Items)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_FilteredCopy100MB)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_FilteredCopy)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_FilteredCopy)->Arg(3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_GrepSameFile)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_FolderListing)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_SortFileList)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();

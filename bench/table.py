@@ -8,12 +8,17 @@ import sys
 
 ROWS = [
     ("BM_LoadSettings", "LoadSettings, settings file of 1 MB"),
-    ("BM_TextPage/1", "text page (30 lines), file of 1 MB"),
-    ("BM_TextPage/100", "text page (30 lines), file of 100 MB"),
-    ("BM_TextPage/2000", "text page (30 lines), file of 2 GB"),
+    ("BM_TextPage/1/0", "text page (30 lines), file of 1 MB"),
+    ("BM_TextPage/100/0", "text page (30 lines), file of 100 MB"),
+    ("BM_TextPage/2000/0", "text page (30 lines), file of 2 GB"),
+    ("BM_TextPage/1/1", "text page (30 lines), UTF-8 file of 1 MB"),
+    ("BM_TextPage/2000/1", "text page (30 lines), UTF-8 file of 2 GB"),
     ("BM_SubmenuOfLongLines", "file submenu (20 lines), lines of 10 kB"),
     ("BM_PageOf999Items", "text page of 999 items"),
-    ("BM_FilteredCopy100MB", "whole-file filtered copy, 100 MB"),
+    ("BM_FilteredCopy/0", "whole-file filtered copy, 100 MB, 2 MB copied"),
+    ("BM_FilteredCopy/2", "the same, UTF-8 file"),
+    ("BM_FilteredCopy/1", "whole-file copy of every line, 100 MB"),
+    ("BM_FilteredCopy/3", "whole-file filtered copy, 2 GB, few lines"),
     ("BM_GrepSameFile/1", "grep -F -i, same word and file, into a file"),
     ("BM_GrepSameFile/0", "grep -F -i ... > /dev/null (stops at 1st match)"),
     ("BM_FolderListing", "folder listing to 200 files, tree of 10,000"),
@@ -65,13 +70,18 @@ def main():
     for name, value in medians.items():
         print("| %-50s | %11s | %9s |" % ("start-up under Wine: " + name, duration(value), ""))
     print(line)
-    pages = [milliseconds(runs[k]) for k in ("BM_TextPage/1", "BM_TextPage/100", "BM_TextPage/2000") if k in runs]
-    heaps = {runs[k].get("peak_heap") for k in ("BM_TextPage/1", "BM_TextPage/100", "BM_TextPage/2000") if k in runs}
-    copy = milliseconds(runs["BM_FilteredCopy100MB"]) / milliseconds(runs["BM_GrepSameFile/1"])
+    pages = [milliseconds(runs[k]) for k in ("BM_TextPage/1/0", "BM_TextPage/100/0", "BM_TextPage/2000/0")]
+    heaps = {runs[k].get("peak_heap") for k in ("BM_TextPage/1/0", "BM_TextPage/100/0", "BM_TextPage/2000/0")}
+    utf8 = [milliseconds(runs[k]) for k in ("BM_TextPage/1/1", "BM_TextPage/2000/1")]
+    copy = runs["BM_FilteredCopy/0"]
+    big = runs["BM_FilteredCopy/3"]
     checks = [
         ("text page 2 GB / 1 MB: time", pages[-1] / pages[0], None),
         ("text page 2 GB / 1 MB: peak heap", "same" if len(heaps) == 1 else "differs", None),
-        ("whole-file copy / grep -F -i", copy, 2.0),
+        ("UTF-8 text page 2 GB / 1 MB: time", utf8[-1] / utf8[0], None),
+        ("whole-file copy / grep -F -i", milliseconds(copy) / milliseconds(runs["BM_GrepSameFile/1"]), 0.8),
+        ("copy, 100 MB: peak heap - copied text, MB", (copy["peak_heap"] - copy["copied"]) / 1e6, 2.0),
+        ("copy, 2 GB: peak heap - copied text, MB", (big["peak_heap"] - big["copied"]) / 1e6, 2.0),
     ]
     for name, value in medians.items():
         if name != "bare_menu":

@@ -9,7 +9,11 @@
 namespace qv {
 
 TextStream::TextStream(os::File file, CodeMode mode, size_t firstChunk, size_t largestChunk)
-    : file_(file), mode_(mode), nextChunk_(firstChunk ? firstChunk : 1), largestChunk_(largestChunk ? largestChunk : 1) {}
+    : file_(file),
+      mode_(mode),
+      nextChunk_(firstChunk ? firstChunk : 1),
+      largestChunk_(largestChunk ? largestChunk : 1),
+      decodeStep_(nextChunk_) {}
 
 bool TextStream::Fail() {
     failed_ = true;
@@ -128,8 +132,11 @@ bool TextStream::Next(std::string_view* piece) {
             *piece = Raw();
             rawBegin_ = rawEnd_;
         } else {
-            if (!Decode(Raw(), false, piece)) return false;
-            rawBegin_ = rawEnd_;
+            // The block read to tell the code is converted as far as asked for, too.
+            const size_t step = Unread() < decodeStep_ ? Unread() : decodeStep_;
+            decodeStep_ = decodeStep_ >= largestChunk_ / 4 ? largestChunk_ : decodeStep_ * 4;
+            if (!Decode(Raw().substr(0, step), false, piece)) return false;
+            rawBegin_ += step;
             if (piece->empty()) continue;  // a chunk inside one character
         }
         anyText_ = true;

@@ -38,6 +38,7 @@ private:
     os::File file_;
     CodeMode mode_;
     size_t nextChunk_, largestChunk_;
+    size_t decodeStep_;  // bytes converted at a time: what a chunk would bring
     std::unique_ptr<char[]> raw_;  // the bytes read and not yet handed out: rawBegin_ to rawEnd_
     size_t rawCapacity_ = 0, rawBegin_ = 0, rawEnd_ = 0;
     size_t rawOffset_ = 0;  // where raw_ starts in the file

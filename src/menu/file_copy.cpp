@@ -61,7 +61,7 @@ public:
     const std::vector<std::string_view>& pieces() const { return pieces_; }
 
 private:
-    static constexpr size_t kPiece = 1 << 20;
+    static constexpr size_t kPiece = 64 * 1024;
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::vector<std::string_view> pieces_;
     size_t used_ = 0, size_ = 0;
@@ -110,12 +110,13 @@ bool RequiredWords(std::vector<std::string_view>* words) {
 
 unsigned char Lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
 
-// Where a line may pass the filter: a place where one of the words may start
-// (its first two bytes, letters in either case, at any byte), or a TAB or a CR
-// not before a line feed, whose dropping may join the parts of a word.
+// Where a line may pass the filter: a place where one of the words stands
+// (letters in either case, at any byte; the first two bytes are looked for
+// sixteen at a time), or a TAB or a CR not before a line feed, whose dropping
+// may join the parts of a word.
 class Candidates {
 public:
-    explicit Candidates(const std::vector<std::string_view>& words) {
+    explicit Candidates(const std::vector<std::string_view>& words) : words_(words) {
         for (std::string_view word : words)
             starts_.push_back({Lower(word[0]), word.size() > 1 ? Lower(word[1]) : (unsigned char)0, word.size() > 1});
     }
@@ -135,7 +136,8 @@ public:
                 if (s.two) at = _mm_and_si128(at, EqualI(next, s.second));
                 hits = _mm_or_si128(hits, at);
             }
-            if (const int mask = _mm_movemask_epi8(hits)) return i + size_t(LowestBit(unsigned(mask)));
+            for (unsigned mask = unsigned(_mm_movemask_epi8(hits)); mask != 0; mask &= mask - 1)
+                if (IsCandidate(text, i + size_t(LowestBit(mask)))) return i + size_t(LowestBit(mask));
         }
 #endif
         for (; i < text.size(); ++i)
@@ -158,12 +160,21 @@ private:
         const char c = text[i];
         const bool lineEndNext = i + 1 < text.size() && text[i + 1] == '\n';
         if (c == '\t' || (c == '\r' && !lineEndNext)) return true;
-        for (const Start& s : starts_)
-            if (Lower(c) == s.first && (!s.two || (i + 1 < text.size() && Lower(text[i + 1]) == s.second))) return true;
+        for (std::string_view word : words_)
+            if (word.size() <= text.size() - i && SameBytesI(text.substr(i, word.size()), word)) return true;
         return false;
     }
 
+    // Byte by byte, letters in either case: what FindI matches at a character
+    // start, and more, which the filter then turns down.
+    static bool SameBytesI(std::string_view a, std::string_view b) {
+        for (size_t k = 0; k < a.size(); ++k)
+            if (Lower(a[k]) != Lower(b[k])) return false;
+        return true;
+    }
+
     std::vector<Start> starts_;
+    std::vector<std::string_view> words_;
 };
 
 // The lines of the text, cut, filtered and joined by CR LF, as it comes piece
@@ -258,11 +269,13 @@ int CopyFilteredFileToClipboard(int beep, ClipboardStart start) {
         result.Append(kLineEnd);
     }
     FilteredCopy copy(&result);
-    // Read a chunk at a time into one buffer: memory is the copied text and a chunk.
-    TextStream text(file, process::settings.codeMode, readChunks.largest, readChunks.largest);
-    for (std::string_view piece; text.Next(&piece) && !result.failed();) copy.Feed(piece);
-    os::CloseFile(file);
-    if (text.failed()) return 0;
+    {
+        // A chunk at a time into one buffer, gone before the clipboard takes its copy.
+        TextStream text(file, process::settings.codeMode, readChunks.largest, readChunks.largest);
+        for (std::string_view piece; text.Next(&piece) && !result.failed();) copy.Feed(piece);
+        os::CloseFile(file);
+        if (text.failed()) return 0;
+    }
     copy.Finish();
     // Nothing collected: an empty text would only wipe what the user had.
     if (result.failed() || result.size() == 0) return 0;

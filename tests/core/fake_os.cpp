@@ -453,12 +453,12 @@ bool ClipboardGetText(std::string* text) {
 }
 bool ClipboardSetText(Window, const std::string_view* pieces, size_t count) {
     if (clipboardBusy) return false;
-    std::string text;
     size_t size = 0;
     for (size_t i = 0; i < count; ++i) size += pieces[i].size();
-    text.reserve(size);
-    for (size_t i = 0; i < count; ++i) text.append(pieces[i]);
-    clipboard = text.substr(0, text.find('\0'));  // CF_TEXT ends at its first NUL
+    clipboard.emplace();
+    clipboard->reserve(size);
+    for (size_t i = 0; i < count; ++i) clipboard->append(pieces[i]);
+    clipboard->resize(clipboard->find('\0') == std::string::npos ? size : clipboard->find('\0'));  // CF_TEXT ends at its first NUL
     return true;
 }
 void InformationBeep() { ++beeps; }
