@@ -1,15 +1,12 @@
-// SplitLine and the page reader on any data: a page read in chunks of any size
-// equals the page read from the whole file, a line handed to the scanner in
-// pieces of any size equals the line read whole, and no line overruns its limit.
-#include <fuzzer/FuzzedDataProvider.h>
-
+// SplitLine and the page reader on any data, lines of thousands of bytes
+// among them: a page read in chunks of any size equals the page read from the
+// whole file, a line handed to the scanner in pieces of any size equals the line
+// read whole, and no line overruns its limit or holds a NUL.
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "common/file_block.h"
-#include "fuzz_check.h"
 #include "fuzz_machine.h"
 #include "lines/filters.h"
 #include "lines/menu_line.h"
@@ -101,33 +98,24 @@ void CheckSplitLine(std::string_view data, bool longLines) {
         const size_t consumed = qv::SplitLine(data, start, longLines, &line);
         FUZZ_CHECK(consumed >= 1);
         FUZZ_CHECK(line.size() <= limit);
-        FUZZ_CHECK(line.find_first_of("\r\n\t") == std::string::npos);
+        FUZZ_CHECK(line.find_first_of(std::string_view("\r\n\t\0", 4)) == std::string::npos);
         start += consumed;
     }
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider input(data, size);
-    fuzz::ResetMachine();
+FUZZ_MACHINE(input) {
     qv::ViewStyle style;
     style.tabWidth = input.ConsumeIntegralInRange(-2, 40);
     style.itemWidth = input.ConsumeIntegralInRange(-2, 1100);
     style.firstLine = input.ConsumeIntegralInRange(-2, 50);
     style.pageSize = input.ConsumeIntegralInRange(-2, 1100);
-    qv::KeywordSets& sets = qv::process::settings.keywordSets;
-    if (input.ConsumeBool()) {
-        sets.words[0][0] = input.ConsumeRandomLengthString(8);
-        sets.words[0][1] = input.ConsumeRandomLengthString(8);
-        sets.wordCount[0] = 2;
-        sets.selected[0] = 1;
-        sets.selectedCount = sets.filterActive = 1;
-    }
+    fuzz::ConsumeKeywordSets(input);
     qv::pageChunks.first = input.ConsumeIntegralInRange<size_t>(0, 300);
     qv::pageChunks.largest = input.ConsumeIntegralInRange<size_t>(0, 5000);
     const uint64_t pieceSeed = input.ConsumeIntegral<uint64_t>();
-    const std::string content = input.ConsumeRemainingBytesAsString();
+    const std::string content = fuzz::ConsumeText(input, 1 << 14);
     fake::AddFile(kPath, content);
 
     const Page whole = ReadWhole(content, style);
@@ -140,5 +128,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t* seed = reinterpret_cast<const uint8_t*>(&pieceSeed);
     FuzzedDataProvider pieces(seed, sizeof pieceSeed);
     CheckPiecewiseLine(content, style.tabWidth, &pieces);
-    return 0;
 }
