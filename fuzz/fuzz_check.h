@@ -1,9 +1,12 @@
-// Invariants of the fuzz targets: a broken one aborts, which libFuzzer reports
-// with the input that did it.
+// Invariants of the fuzz targets (a broken one aborts, which libFuzzer reports
+// with the input that did it) and plain reference versions of the cp932 text
+// rules, written character by character.
 #pragma once
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 #include "common/fixed_text.h"
 #include "common/state.h"
@@ -61,6 +64,46 @@ inline void CheckSettings() {
     }
     CheckText(qv::process::programPaths.settingsPath);
     CheckText(qv::process::startPath);
+}
+
+// Start offsets of the characters of text.
+inline std::vector<size_t> CharStarts(std::string_view text) {
+    std::vector<size_t> starts;
+    for (size_t i = 0; i < text.size(); i += qv::IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1)
+        starts.push_back(i);
+    return starts;
+}
+
+inline char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
+
+// Equal ignoring the case of ASCII letters that are characters of their own.
+inline bool ReferenceSameI(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (qv::IsLeadByte(a[i]) && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+            ++i;
+        } else if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+inline size_t ReferenceFindI(std::string_view text, std::string_view needle) {
+    for (size_t start : CharStarts(text))
+        if (start + needle.size() <= text.size() && ReferenceSameI(text.substr(start, needle.size()), needle))
+            return start;
+    return needle.empty() ? 0 : std::string_view::npos;
+}
+
+// The longest prefix of at most limit bytes that ends where a character ends.
+inline size_t ReferenceCut(std::string_view text, size_t limit) {
+    if (limit >= text.size()) return text.size();
+    size_t cut = 0;
+    for (size_t start : CharStarts(text))
+        if (start <= limit) cut = start;
+    return cut;
 }
 
 }  // namespace fuzz

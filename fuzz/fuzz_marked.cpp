@@ -1,13 +1,8 @@
 // The marks and the marked-lines builders on any lines, marks and templates:
 // markedCount always equals the marks, and what the builders hand on is made
 // of the marked lines.
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdint>
 #include <string>
 
-#include "common/text.h"
-#include "fuzz_check.h"
 #include "fuzz_machine.h"
 #include "menu/hooks.h"
 #include "output/clipboard.h"
@@ -24,9 +19,7 @@ int CountMarks() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider input(data, size);
-    fuzz::ResetMachine();
+FUZZ_MACHINE(input) {
     qv::MenuItemTable& table = qv::process::menuItems;
     table.itemCount = input.ConsumeIntegralInRange(0, qv::kMaxMenuItems);
     const int lines = input.ConsumeIntegralInRange(0, table.itemCount);
@@ -45,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string templateText = input.ConsumeRandomLengthString(1200);
     const qv::Expansion expansion = qv::ExpandMacros(templateText, "C:\\d\\a.txt", 1);
     const qv::ClipboardStart start = input.ConsumeBool() ? qv::ClipboardStart::afterKeptText : qv::ClipboardStart::afresh;
-    if (input.ConsumeBool()) fake::clipboard = input.ConsumeRandomLengthString(64);
+    fuzz::PresetClipboard(input);
     const qv::MarkedAction actions[] = {qv::actionRun, qv::actionCopy, qv::actionCopyAndRun};
     const qv::MarkedAction action = actions[input.ConsumeIntegralInRange(0, 2)];
     qv::RunMarkedLines(expansion, action, start);
@@ -62,5 +55,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!expected.empty()) expected.resize(expected.size() - 2);
     FUZZ_CHECK(*fake::clipboard == expected);
-    return 0;
 }

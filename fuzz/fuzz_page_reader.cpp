@@ -1,15 +1,13 @@
-// SplitLine and the page reader on any data: a page read in chunks of any size
-// equals the page read from the whole file, a line handed to the scanner in
-// pieces of any size equals the line read whole, and no line overruns its limit.
-#include <fuzzer/FuzzedDataProvider.h>
-
+// SplitLine and the page reader on any data, lines of thousands of bytes
+// among them: a page read in chunks of any size equals the page read from the
+// whole file, a line handed to the scanner in pieces of any size equals the line
+// read whole, and no line overruns its limit or holds a NUL.
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "common/text_file.h"
-#include "fuzz_check.h"
 #include "fuzz_machine.h"
 #include "lines/filters.h"
 #include "lines/menu_line.h"
@@ -36,8 +34,11 @@ struct Page {
     }
 };
 
-Page ReadWhole(std::string_view data, const qv::ViewStyle& style) {
-    if (data.empty()) return {qv::PageRead::empty, 0, {}};
+Page ReadWhole(const qv::ViewStyle& style) {
+    bool anyText = false;
+    const std::string text = fuzz::WholeText(kPath, &anyText);
+    const std::string_view data = text;
+    if (!anyText) return {qv::PageRead::empty, 0, {}};
     Page page{qv::PageRead::ok, 0, {}};
     const int limit = std::min(std::max(style.pageSize, 1), qv::kMaxMenuItems);
     for (size_t offset = 0;;) {
@@ -101,44 +102,39 @@ void CheckSplitLine(std::string_view data, bool longLines) {
         const size_t consumed = qv::SplitLine(data, start, longLines, &line);
         FUZZ_CHECK(consumed >= 1);
         FUZZ_CHECK(line.size() <= limit);
-        FUZZ_CHECK(line.find_first_of("\r\n\t") == std::string::npos);
+        FUZZ_CHECK(line.find_first_of(std::string_view("\r\n\t\0", 4)) == std::string::npos);
         start += consumed;
     }
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider input(data, size);
-    fuzz::ResetMachine();
+FUZZ_MACHINE(input) {
     qv::ViewStyle style;
     style.tabWidth = input.ConsumeIntegralInRange(-2, 40);
     style.itemWidth = input.ConsumeIntegralInRange(-2, 1100);
     style.firstLine = input.ConsumeIntegralInRange(-2, 50);
     style.pageSize = input.ConsumeIntegralInRange(-2, 1100);
-    qv::KeywordSets& sets = qv::process::settings.keywordSets;
-    if (input.ConsumeBool()) {
-        sets.words[0][0] = input.ConsumeRandomLengthString(8);
-        sets.words[0][1] = input.ConsumeRandomLengthString(8);
-        sets.wordCount[0] = 2;
-        sets.selected[0] = 1;
-        sets.selectedCount = sets.filterActive = 1;
-    }
+    fuzz::ConsumeKeywordSets(input);
     qv::readChunks.first = input.ConsumeIntegralInRange<size_t>(0, 300);
     qv::readChunks.largest = input.ConsumeIntegralInRange<size_t>(0, 5000);
+    const qv::ReadChunks chunks = qv::readChunks;
     const uint64_t pieceSeed = input.ConsumeIntegral<uint64_t>();
-    const std::string content = input.ConsumeRemainingBytesAsString();
+    const std::string content = fuzz::ConsumeCodeAndMark(input) + fuzz::ConsumeText(input, 1 << 14);
     fake::AddFile(kPath, content);
 
-    const Page whole = ReadWhole(content, style);
+    qv::readChunks = qv::ReadChunks();
+    const Page whole = ReadWhole(style);
+    qv::readChunks = chunks;
     FUZZ_CHECK(ReadChunked(style) == whole);
     qv::readChunks = qv::ReadChunks();
     FUZZ_CHECK(ReadChunked(style) == whole);
 
-    CheckSplitLine(content, false);
-    CheckSplitLine(content, true);
+    std::string cut = content;
+    cut.resize(qv::CutLinesAtNul(&cut[0], cut.size()));
+    CheckSplitLine(cut, false);
+    CheckSplitLine(cut, true);
     const uint8_t* seed = reinterpret_cast<const uint8_t*>(&pieceSeed);
     FuzzedDataProvider pieces(seed, sizeof pieceSeed);
     CheckPiecewiseLine(content, style.tabWidth, &pieces);
-    return 0;
 }

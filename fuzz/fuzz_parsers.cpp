@@ -1,12 +1,8 @@
 // Every value parser on any value: the field cutter keeps its grammar, and the
 // parsers leave the settings within their tables and buffers.
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdint>
 #include <string>
 
 #include "common/text.h"
-#include "fuzz_check.h"
 #include "fuzz_machine.h"
 #include "settings/launchers.h"
 #include "settings/option_values.h"
@@ -37,9 +33,7 @@ void CheckCutter(std::string_view value, const qv::FieldGrammar& grammar) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider input(data, size);
-    fuzz::ResetMachine();
+FUZZ_MACHINE(input) {
     const int parser = input.ConsumeIntegralInRange(0, 10);
     const int set = input.ConsumeIntegralInRange(-1, 10);
     const std::string value = input.ConsumeRemainingBytesAsString();
@@ -71,5 +65,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (qv::process::settings.searchPathSet) FUZZ_CHECK(!qv::process::settings.searchPath.empty() || parser == 6);
     FUZZ_CHECK(fake::createdFiles.empty() && fake::launches.empty());
     fuzz::CheckSettings();
-    return 0;
 }

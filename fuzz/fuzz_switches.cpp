@@ -1,19 +1,15 @@
 // ApplySwitches and FindStartPath on any command line, then the settings they
 // steer: the start path exists and fits, every table stays within its size.
-#include <cstdint>
 #include <string>
-#include <string_view>
 
-#include "fuzz_check.h"
 #include "fuzz_machine.h"
 #include "settings/load_settings.h"
 #include "settings/switches.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzz::ResetMachine();
+FUZZ_MACHINE(input) {
     fake::AddFile(fuzz::kSettingsPath, "[system]\r\n@menu=1\r\n@filter=.txt;.md\r\n@grep1=a | b\r\n%end\r\n");
     fake::AddFile("C:\\q\\other.ini", "[system]\r\n@grep3=x\r\n");
-    const std::string_view commandLine(reinterpret_cast<const char*>(data), size);
+    const std::string commandLine = input.ConsumeRemainingBytesAsString();
     qv::ApplySwitches(commandLine);
     qv::FindStartPath(commandLine);
     FUZZ_CHECK(qv::process::startMode == 0 || qv::process::startMode == 1);
@@ -29,5 +25,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(fake::errorBoxes.size() == (folder ? 1u : 0u));
     FUZZ_CHECK(fake::createdFiles.empty());
     fuzz::CheckSettings();
-    return 0;
 }
