@@ -103,7 +103,10 @@ bool RequiredWords(std::vector<std::string_view>* words) {
         if (sets.selected[set] != 1) continue;
         if (sets.wordCount[set] <= 0) return false;
         const int needed = set == 0 ? sets.wordCount[set] : 1;
-        for (int w = 0; w < needed; ++w) words->push_back(sets.words[set][w].view());
+        for (int w = 0; w < needed; ++w) {
+            if (sets.words[set][w].empty()) return false;  // found in every line
+            words->push_back(sets.words[set][w].view());
+        }
     }
     return true;
 }
