@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "common/state.h"
+#include "common/text.h"
 
 #ifndef O_BINARY
 #define O_BINARY 0
@@ -61,18 +62,27 @@ std::map<std::string, Node> nodes;
 std::vector<std::string> order;
 std::string mountKey, mountHost;  // mountKey as Key() makes it; empty: nothing mounted
 
-// Windows takes "/" for "\\" ("/" is never the second byte of a character).
+// Paths are cp932: the second byte of a double-byte character (表 is 0x95 0x5C)
+// is neither a separator nor a letter.
+size_t LastSeparator(std::string_view path) {
+    size_t last = std::string::npos;
+    for (size_t i = 0; i < path.size(); i += qv::IsLeadByte(path[i]) ? 2 : 1)
+        if (path[i] == '\\' || path[i] == '/') last = i;
+    return last;
+}
+// Windows takes "/" for "\\" and compares names without case.
 std::string Key(std::string path) {
-    for (auto& c : path) {
+    for (size_t i = 0; i < path.size(); i += qv::IsLeadByte(path[i]) ? 2 : 1) {
+        char& c = path[i];
         if (c >= 'A' && c <= 'Z') c += 32;
         if (c == '/') c = '\\';
     }
-    while (path.size() > 3 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+    while (path.size() > 3 && qv::EndsWithBackslash(path)) path.pop_back();
     if (path.size() == 3 && path[1] == ':' && path[2] == '\\') path.pop_back();
     return path;
 }
 std::string Parent(const std::string& key) {
-    size_t cut = key.find_last_of('\\');
+    const size_t cut = LastSeparator(key);
     return cut == std::string::npos ? std::string() : key.substr(0, cut);
 }
 std::string Absolute(const std::string& name) {
@@ -114,7 +124,7 @@ void Insert(const std::string& path, bool folder, const std::string& content) {
     std::string parent = Parent(key);
     if (!parent.empty() && !nodes.count(parent)) AddFolder(path.substr(0, parent.size()));
     if (!nodes.count(key)) order.push_back(key);
-    size_t cut = path.find_last_of('\\');
+    const size_t cut = LastSeparator(path);
     nodes[key] = Node{cut == std::string::npos ? path : path.substr(cut + 1), folder, content};
 }
 void CollectMenus(os::Menu menu, unsigned id, const os::MenuObj::Item** found) {
@@ -228,7 +238,7 @@ File OpenFileRead(const char* path, OpenMode mode) {
     const Node* node = Lookup(full);
     if (node && node->isFolder) return nullptr;
     if (!node) {
-        if (mode == OpenMode::existing || !Lookup(full.substr(0, full.find_last_of('\\') + 1)))
+        if (mode == OpenMode::existing || !Lookup(full.substr(0, LastSeparator(full) + 1)))
             return nullptr;
         AddFile(full, std::string());
         createdFiles.push_back(full);
@@ -290,7 +300,7 @@ bool SearchPath(const char* pathList, const char* name, std::string* found) {
         folders.insert(folders.end(), systemSearchFolders.begin(), systemSearchFolders.end());
     }
     for (auto folder : folders) {
-        if (folder.back() != '\\') folder += '\\';
+        if (!qv::EndsWithBackslash(folder)) folder += '\\';
         std::string candidate = folder + name;
         if (Lookup(candidate) && candidate.size() < 260) {
             *found = candidate;
@@ -302,7 +312,7 @@ bool SearchPath(const char* pathList, const char* name, std::string* found) {
 
 Find FindFirstFile(const char* pattern, FindEntry* entry) {
     std::string folder = pattern;
-    folder = folder.substr(0, folder.find_last_of('\\'));
+    folder = folder.substr(0, LastSeparator(folder));
     std::string host;
     if (HostPath(folder, &host)) {
         // The pattern's name part is not matched: the core searches "*.*" only.
