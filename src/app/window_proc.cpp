@@ -65,6 +65,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_INITMENUPOPUP:
         qv::OnInitMenuPopup(Seam(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam));
         return 0;
+    case WM_ENTERIDLE:
+        qv::OnEnterIdle();
+        return 0;
     case WM_MENUSELECT:
         qv::OnMenuSelect(static_cast<uint32_t>(wParam), Seam(reinterpret_cast<HMENU>(lParam)));
         return 0;

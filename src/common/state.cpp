@@ -15,6 +15,7 @@ MenuState menuState;
 Settings settings;
 LauncherEntry launchers[kMaxLaunchers];
 int launcherCount = 0;
+PendingLaunchers pendingLaunchers;
 int currentLauncher = 0;
 MenuItemTable menuItems;
 MenuPlacement menuPlacement;
@@ -54,6 +55,7 @@ void ResetProcessState() {
     process::settings.submenuStyle = defaults::SubmenuStyle();
     process::settings.rootStyle = defaults::RootStyle();
     Reinit(process::launchers);
+    Reinit(process::pendingLaunchers);
     process::launcherCount = process::currentLauncher = 0;
     Reinit(process::menuItems);
     Reinit(process::menuPlacement);

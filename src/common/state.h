@@ -1,6 +1,7 @@
 // The process-wide records of one run. Each table keeps its count beside it.
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <string>
 
 #include "common/command_ids.h"
@@ -101,6 +102,13 @@ struct LauncherEntry {
     PathText parameters;
 };
 
+// The lines of the [exec] section not yet read into the launcher table: an
+// entry's program is looked up only when the table is needed that far.
+struct PendingLaunchers {
+    std::deque<std::string> lines;
+    bool open = false;  // some of the section is still to be read
+};
+
 struct MenuItem {
     FixedText<520> text;       // the label shown ('&' replaced by '?')
     FixedText<1040> fullText;  // the whole line, tabs kept: what is delivered
@@ -140,6 +148,7 @@ extern MenuState menuState;
 extern Settings settings;
 extern LauncherEntry launchers[kMaxLaunchers];
 extern int launcherCount;
+extern PendingLaunchers pendingLaunchers;
 extern int currentLauncher;
 extern MenuItemTable menuItems;
 extern MenuPlacement menuPlacement;

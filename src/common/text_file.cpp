@@ -147,12 +147,18 @@ bool TextStream::Next(std::string_view* piece) {
 
 ReadChunks readChunks;
 
+// A file smaller than a chunk is read in one buffer of its own size: a system
+// that checks the whole buffer it reads into pays for the rest too.
+size_t ChunkFor(uint64_t fileSize) {
+    return fileSize < readChunks.largest ? size_t(fileSize) + 1 : readChunks.largest;
+}
+
 ReadResult ReadOpenFile(os::File file, CodeMode codeMode, TextBlock* text) {
     uint64_t size = 0;
     if (!os::GetFileSize(file, &size)) return ReadResult::readFailed;
     // Converted text is never longer than the file, but for a character cut at its end.
     if (size > SIZE_MAX / 2 || !text->Reserve(DecodedRoom(size_t(size)))) return ReadResult::noMemory;
-    TextStream stream(file, codeMode, readChunks.largest, readChunks.largest);
+    TextStream stream(file, codeMode, ChunkFor(size), ChunkFor(size));
     std::string_view piece;
     while (stream.Next(&piece)) text->Append(piece);
     if (stream.failed()) return ReadResult::readFailed;

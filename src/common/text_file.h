@@ -3,6 +3,7 @@
 // here, so that every reader after this one sees cp932 bytes.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -58,6 +59,8 @@ struct ReadChunks {
     size_t largest = 1 << 20;
 };
 extern ReadChunks readChunks;
+// The chunk a whole-file reader reads a file of this size in.
+size_t ChunkFor(uint64_t fileSize);
 
 enum class ReadResult { ok, cannotOpen, readFailed, noMemory };
 

@@ -274,7 +274,9 @@ int CopyFilteredFileToClipboard(int beep, ClipboardStart start) {
     FilteredCopy copy(&result);
     {
         // A chunk at a time into one buffer, gone before the clipboard takes its copy.
-        TextStream text(file, process::settings.codeMode, readChunks.largest, readChunks.largest);
+        uint64_t size = 0;
+        const size_t chunk = os::GetFileSize(file, &size) ? ChunkFor(size) : readChunks.largest;
+        TextStream text(file, process::settings.codeMode, chunk, chunk);
         for (std::string_view piece; text.Next(&piece) && !result.failed();) copy.Feed(piece);
         os::CloseFile(file);
         if (text.failed()) return 0;

@@ -9,6 +9,7 @@
 #include "output/macros.h"
 #include "output/marked.h"
 #include "output/shell_launch.h"
+#include "settings/launchers.h"
 
 namespace qv {
 
@@ -66,6 +67,7 @@ void ApplyWithoutMarks(const LauncherEntry& entry, const Expansion& expansion, L
 
 void ApplyCurrentLauncher(LineSource source, int item, ClipboardStart start) {
     if (process::currentLauncher < 0 || process::currentLauncher >= kMaxLaunchers) return;
+    ReadLaunchers(process::currentLauncher + 1);
     // "non file" of an empty folder list: there is no file to apply it to.
     if (process::currentFile < 0 || process::currentFile >= process::fileCount) return;
     const LauncherEntry& entry = process::launchers[process::currentLauncher];

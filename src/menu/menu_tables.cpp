@@ -4,6 +4,7 @@
 
 #include "common/state.h"
 #include "lines/filters.h"
+#include "settings/launchers.h"
 
 namespace qv {
 
@@ -81,6 +82,7 @@ template <size_t N>
 void AppendRows(os::Menu menu, const MenuRow (&rows)[N]);
 
 void AppendLaunchers(os::Menu submenu) {
+    ReadLaunchers(kMaxLaunchers);
     const int count = process::launcherCount < kMaxLaunchers ? process::launcherCount : kMaxLaunchers;
     for (int i = 0; i < count; ++i)
         os::AppendMenuItem(submenu, i == 0 ? os::kMfChecked : os::kMfString, cmdLauncherFirst + unsigned(i),
@@ -106,7 +108,7 @@ void AttachSubmenu(os::Menu menu, const MenuRow& row) {
     switch (row.opens) {
     case Opens::nothing: break;
     case Opens::fileCommands: AppendRows(submenu, kFileCommands); break;
-    case Opens::launchers: AppendLaunchers(submenu); break;
+    case Opens::launchers: break;  // filled when it opens: FillLauncherSubmenu
     case Opens::keywordSets: AppendKeywordSets(submenu); break;
     }
     if (!os::SetMenuItemSubmenu(menu, row.id, submenu)) os::DestroyMenu(submenu);
@@ -115,6 +117,7 @@ void AttachSubmenu(os::Menu menu, const MenuRow& row) {
 template <size_t N>
 void AppendRows(os::Menu menu, const MenuRow (&rows)[N]) {
     for (const MenuRow& row : rows) {
+        if (row.opens == Opens::launchers) ReadLaunchers(1);
         const char* label = row.opens == Opens::launchers ? process::launchers[0].label.c_str() : row.label;
         os::AppendMenuItem(menu, row.flags, row.id, label);
         if (row.opens != Opens::nothing) AttachSubmenu(menu, row);
@@ -126,6 +129,10 @@ void AppendRows(os::Menu menu, const MenuRow (&rows)[N]) {
 void AppendFixedItems(os::Menu menu, bool nested) {
     if (nested) AppendRows(menu, kNestedFixedItems);
     else AppendRows(menu, kFixedItems);
+}
+
+void FillLauncherSubmenu(os::Menu submenu) {
+    if (os::GetMenuItemCount(submenu) == 0) AppendLaunchers(submenu);
 }
 
 void AppendNavigationItems(os::Menu menu, bool onPage) {

@@ -9,7 +9,9 @@ namespace qv {
 void AppendFixedItems(os::Menu menu, bool nested);
 
 // The items under the lines of a text page (onPage) or of a file submenu:
-// next and previous file, the launchers and the keyword sets.
+// next and previous file, the launchers and the keyword sets. The launchers'
+// submenu is filled when it opens.
 void AppendNavigationItems(os::Menu menu, bool onPage);
+void FillLauncherSubmenu(os::Menu submenu);
 
 }  // namespace qv

@@ -1,7 +1,9 @@
 #include "menu/tracking.h"
 
 #include "common/state.h"
+#include "menu/menu_tables.h"
 #include "menu/pages.h"
+#include "settings/launchers.h"
 
 namespace qv {
 
@@ -20,9 +22,15 @@ void OnInitMenuPopup(os::Menu popup, int position) {
     if (!process::menuState.lastSelectedMenu) return;
     const int file = OpeningFileIndex(position);
     if (file >= 0) FillFileSubmenu(popup, file);
+    if (os::GetMenuItemId(process::menuState.lastSelectedMenu, position) == int(cmdLauncherMenu))
+        FillLauncherSubmenu(popup);
     // The keyboard highlights a submenu's first item by itself; the mouse does not.
     if (process::menuState.lastSelectByMouse == 1) os::SendKeyPress(os::kVkDown);
 }
+
+// The menu is shown and waits for the user: the launchers are read now, so
+// that neither a submenu nor a choice waits for their lookups.
+void OnEnterIdle() { ReadLaunchers(kMaxLaunchers); }
 
 void OnMenuSelect(uint32_t wParam, os::Menu menu) {
     process::menuState.lastSelectedItem = uint16_t(wParam & 0xFFFF);

@@ -10,6 +10,7 @@ constexpr unsigned kMfMouseSelect = 0x8000;
 
 void OnInitMenu();                                  // WM_INITMENU
 void OnInitMenuPopup(os::Menu popup, int position);  // WM_INITMENUPOPUP
+void OnEnterIdle();                                  // WM_ENTERIDLE
 void OnMenuSelect(uint32_t wParam, os::Menu menu);   // WM_MENUSELECT
 void OnKillFocus(os::Window window);                 // WM_KILLFOCUS
 int OnLButtonDown();                                 // WM_LBUTTONDOWN: the result to return

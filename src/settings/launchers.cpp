@@ -1,5 +1,7 @@
 #include "settings/launchers.h"
 
+#include <string>
+
 #include "common/path_split.h"
 #include "common/state.h"
 #include "common/text.h"
@@ -54,17 +56,34 @@ void ReadEntryLine(std::string_view line) {
 void ReadExecSection(std::string_view content) {
     process::launcherCount = 0;
     process::currentLauncher = 0;
-    ForEachSectionLine(content, "[exec]", [](const std::string& line) {
+    PendingLaunchers& pending = process::pendingLaunchers;
+    pending.lines.clear();
+    pending.open = true;
+    ForEachSectionLine(content, "[exec]", [&pending](const std::string& line) {
         if (IsSectionEnd(line)) return false;
-        if (process::launcherCount > 0 && !line.empty() && line[0] == '>') {
-            process::launchers[process::launcherCount - 1].parameters = std::string_view(line).substr(1);
-            return true;
-        }
-        if (process::launcherCount == kMaxLaunchers) return false;
-        ReadEntryLine(line);
+        pending.lines.push_back(line);
         return true;
     });
+}
+
+// The first menu need not wait for lookups it does not show: where the system's
+// search order is searched, a name that is not found costs a noticeable time.
+void ReadLaunchers(int count) {
+    PendingLaunchers& pending = process::pendingLaunchers;
+    if (!pending.open) return;
+    for (; !pending.lines.empty(); pending.lines.pop_front()) {
+        const std::string& line = pending.lines.front();
+        if (process::launcherCount > 0 && !line.empty() && line[0] == '>') {
+            process::launchers[process::launcherCount - 1].parameters = std::string_view(line).substr(1);
+            continue;
+        }
+        if (process::launcherCount == kMaxLaunchers) break;  // a full table ends the section
+        if (process::launcherCount >= count) return;         // the rest when asked for
+        ReadEntryLine(line);
+    }
     if (process::launcherCount == 0) AddLauncher("@system", "@system", "");
+    pending.lines.clear();
+    pending.open = false;
 }
 
 }  // namespace qv

@@ -4,7 +4,11 @@
 
 namespace qv {
 
-// Fills launchers, launcherCount and currentLauncher from the settings content.
+// Takes the [exec] section of the settings content and empties the launcher
+// table; ReadLaunchers fills it.
 void ReadExecSection(std::string_view content);
+// Reads the section until the table holds count entries (kMaxLaunchers: all
+// of it); entries already read stay as they are.
+void ReadLaunchers(int count);
 
 }  // namespace qv

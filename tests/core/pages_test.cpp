@@ -8,6 +8,7 @@
 
 #include "common/defaults.h"
 #include "fake_os.h"
+#include "menu/tracking.h"
 
 namespace qv {
 namespace {
@@ -154,6 +155,9 @@ TEST_F(Pages, SubmenuAndPageDifferInStyleIdsAndHeading) {
     for (size_t i = 0; i < root->items.size(); ++i) EXPECT_EQ(root->items[i].id, ids[i]) << i;
     os::Menu launcherMenu = root->items[7].submenu;
     ASSERT_NE(launcherMenu, nullptr);
+    EXPECT_TRUE(launcherMenu->items.empty());  // filled when it opens
+    process::menuState.lastSelectedMenu = root;
+    OnInitMenuPopup(launcherMenu, 7);
     EXPECT_EQ(fake::Labels(launcherMenu), (Labels{"&E editor", "&C clip"}));
     EXPECT_EQ(launcherMenu->items[1].id, unsigned(cmdLauncherFirst + 1));
     EXPECT_TRUE(launcherMenu->items[0].checked && !launcherMenu->items[1].checked);

@@ -8,6 +8,7 @@
 #include "common/defaults.h"
 #include "common/state.h"
 #include "fake_os.h"
+#include "settings/launchers.h"
 #include "settings/load_settings.h"
 #include "settings/switches.h"
 
@@ -40,7 +41,9 @@ protected:
             ApplySwitches(commandLine);
             FindStartPath(commandLine);
         }
-        return LoadSettings(nullptr);
+        const bool loaded = LoadSettings(nullptr);
+        ReadLaunchers(kMaxLaunchers);
+        return loaded;
     }
 };
 

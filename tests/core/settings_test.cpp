@@ -12,6 +12,7 @@ namespace {
 using Entries = std::vector<std::string>;  // "target|label|parameters"
 
 Entries Table() {
+    ReadLaunchers(kMaxLaunchers);
     Entries table;
     for (int i = 0; i < process::launcherCount; ++i)
         table.push_back(std::string(process::launchers[i].target.view()) + "|" + std::string(process::launchers[i].label.view()) + "|" +
@@ -19,8 +20,13 @@ Entries Table() {
     return table;
 }
 
+// Read an entry at a time, as the menus ask for them: the same table as read at once.
 Entries ReadExec(const std::string& lines) {
     ReadExecSection("[system]\r\n%end\r\n[Exec] rest of the header\r\n" + lines);
+    for (int count = 1; count <= kMaxLaunchers; ++count) {
+        ReadLaunchers(count);
+        EXPECT_LE(process::launcherCount, count);
+    }
     return Table();
 }
 

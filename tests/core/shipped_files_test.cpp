@@ -13,6 +13,7 @@
 #include "line_items.h"
 #include "menu/launch.h"
 #include "output/macros.h"
+#include "settings/launchers.h"
 #include "settings/load_settings.h"
 
 #ifndef QIVORA_SOURCE_DIR
@@ -48,6 +49,7 @@ size_t FirstFaultInWindowsText(std::string_view text) {
 }
 
 std::vector<std::string> LauncherTable() {
+    ReadLaunchers(kMaxLaunchers);
     std::vector<std::string> entries;
     for (int i = 0; i < process::launcherCount; ++i)
         entries.push_back(std::string(process::launchers[i].target.view()) + "|" + std::string(process::launchers[i].label.view()) + "|" +
@@ -203,6 +205,7 @@ TEST_F(Manual, ExecExampleLoadsAsDescribed) {
     fake::AddFile(kNotepad, "MZ");
     fake::AddFile("C:\\work\\sakura.exe", "MZ");  // found in the working folder
     ASSERT_TRUE(LoadSettings(nullptr));
+    ReadLaunchers(kMaxLaunchers);
     ASSERT_TRUE(entries > 0 && process::launcherCount == entries);
     for (int i = 0; i < process::launcherCount; ++i) EXPECT_TRUE(Mentions(process::launchers[i].label.view())) << i;
     EXPECT_EQ(process::launchers[0].target.view(), "C:\\work\\sakura.exe");
