@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/encoding.h"
+#include "common/text_decoder.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "common/encoding.h"
 
 #include "common/text.h"
+#include "common/utf.h"
 
 namespace qv {
 

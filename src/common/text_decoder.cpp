@@ -1,6 +1,7 @@
+#include "common/text_decoder.h"
+
 #include <cstring>
 
-#include "common/encoding.h"
 #include "os/os.h"
 
 namespace qv {

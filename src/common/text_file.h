@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/encoding.h"
+#include "common/text_decoder.h"
 #include "common/text_block.h"
 #include "os/os.h"
 

@@ -9,64 +9,13 @@
 #include "common/split_line.h"
 #include "common/state.h"
 #include "common/text_file.h"
+#include "lines/filter_scan.h"
 #include "lines/filters.h"
 
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#define QV_COPY_SIMD 1
-#include <emmintrin.h>
-#endif
 
 namespace qv {
 
 namespace {
-
-// The copied text in blocks that are filled up and never moved, so that it
-// costs what it holds and is never copied while it grows.
-class PieceText {
-public:
-    void Append(std::string_view text) {
-        while (!text.empty() && !failed_) {
-            if (pieces_.empty() || used_ == kPiece) {
-                blocks_.emplace_back(new (std::nothrow) char[kPiece]);
-                if (!blocks_.back()) {
-                    failed_ = true;
-                    return;
-                }
-                pieces_.emplace_back(blocks_.back().get(), 0);
-                used_ = 0;
-            }
-            const size_t n = text.size() < kPiece - used_ ? text.size() : kPiece - used_;
-            std::memcpy(blocks_.back().get() + used_, text.data(), n);
-            used_ += n;
-            pieces_.back() = std::string_view(blocks_.back().get(), used_);
-            size_ += n;
-            text.remove_prefix(n);
-        }
-    }
-    void DropLast(size_t count) {
-        while (count > 0 && !pieces_.empty()) {
-            const size_t n = count < pieces_.back().size() ? count : pieces_.back().size();
-            pieces_.back().remove_suffix(n);
-            size_ -= n;
-            count -= n;
-            if (pieces_.back().empty()) {
-                pieces_.pop_back();
-                blocks_.pop_back();
-            }
-        }
-        used_ = pieces_.empty() ? kPiece : pieces_.back().size();
-    }
-    size_t size() const { return size_; }
-    bool failed() const { return failed_; }
-    const std::vector<std::string_view>& pieces() const { return pieces_; }
-
-private:
-    static constexpr size_t kPiece = 64 * 1024;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    std::vector<std::string_view> pieces_;
-    size_t used_ = 0, size_ = 0;
-    bool failed_ = false;
-};
 
 // One line cut as SplitLine cuts long lines, fed in pieces: CR and TAB are
 // dropped, a NUL ends its text, at most 2077 bytes are kept, never half a character.
@@ -93,98 +42,11 @@ private:
     bool ended_ = false;
 };
 
-// The words one of which every line that passes the filter holds: every word
-// of set 0, which takes any of them, and the first word of each other set
-// selected. False when a line may pass without any of them.
-bool RequiredWords(std::vector<std::string_view>* words) {
-    const KeywordSets& sets = process::settings.keywordSets;
-    if (!sets.filterActive) return false;
-    for (int set = 0; set < kKeywordSetCount; ++set) {
-        if (sets.selected[set] != 1) continue;
-        if (sets.wordCount[set] <= 0) return false;
-        const int needed = set == 0 ? sets.wordCount[set] : 1;
-        for (int w = 0; w < needed; ++w) {
-            if (sets.words[set][w].empty()) return false;  // found in every line
-            words->push_back(sets.words[set][w].view());
-        }
-    }
-    return true;
-}
-
-unsigned char Lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
-
-// Where a line may pass the filter: a place where one of the words stands
-// (letters in either case, at any byte; the first two bytes are looked for
-// sixteen at a time), or a TAB or a CR not before a line feed, whose dropping
-// may join the parts of a word.
-class Candidates {
-public:
-    explicit Candidates(const std::vector<std::string_view>& words) : words_(words) {
-        for (std::string_view word : words)
-            starts_.push_back({Lower(word[0]), word.size() > 1 ? Lower(word[1]) : (unsigned char)0, word.size() > 1});
-    }
-
-    // The first such place at or after from, in text that ends with a line feed.
-    size_t Next(std::string_view text, size_t from) const {
-        size_t i = from;
-#ifdef QV_COPY_SIMD
-        for (; i + 17 <= text.size(); i += 16) {
-            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i + 1));
-            __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\t')),
-                                        _mm_andnot_si128(_mm_cmpeq_epi8(next, _mm_set1_epi8('\n')),
-                                                         _mm_cmpeq_epi8(block, _mm_set1_epi8('\r'))));
-            for (const Start& s : starts_) {
-                __m128i at = EqualI(block, s.first);
-                if (s.two) at = _mm_and_si128(at, EqualI(next, s.second));
-                hits = _mm_or_si128(hits, at);
-            }
-            for (unsigned mask = unsigned(_mm_movemask_epi8(hits)); mask != 0; mask &= mask - 1)
-                if (IsCandidate(text, i + size_t(LowestBit(mask)))) return i + size_t(LowestBit(mask));
-        }
-#endif
-        for (; i < text.size(); ++i)
-            if (IsCandidate(text, i)) return i;
-        return std::string_view::npos;
-    }
-
-private:
-    struct Start {
-        unsigned char first, second;
-        bool two;
-    };
-#ifdef QV_COPY_SIMD
-    static __m128i EqualI(__m128i block, unsigned char lower) {
-        const __m128i fold = _mm_set1_epi8(lower >= 'a' && lower <= 'z' ? 0x20 : 0);
-        return _mm_cmpeq_epi8(_mm_or_si128(block, fold), _mm_set1_epi8(char(lower)));
-    }
-#endif
-    bool IsCandidate(std::string_view text, size_t i) const {
-        const char c = text[i];
-        const bool lineEndNext = i + 1 < text.size() && text[i + 1] == '\n';
-        if (c == '\t' || (c == '\r' && !lineEndNext)) return true;
-        for (std::string_view word : words_)
-            if (word.size() <= text.size() - i && SameBytesI(text.substr(i, word.size()), word)) return true;
-        return false;
-    }
-
-    // Byte by byte, letters in either case: what FindI matches at a character
-    // start, and more, which the filter then turns down.
-    static bool SameBytesI(std::string_view a, std::string_view b) {
-        for (size_t k = 0; k < a.size(); ++k)
-            if (Lower(a[k]) != Lower(b[k])) return false;
-        return true;
-    }
-
-    std::vector<Start> starts_;
-    std::vector<std::string_view> words_;
-};
-
 // The lines of the text, cut, filtered and joined by CR LF, as it comes piece
 // by piece; a line may straddle pieces.
 class FilteredCopy {
 public:
-    explicit FilteredCopy(PieceText* out) : out_(out) { skipping_ = RequiredWords(&words_); }
+    explicit FilteredCopy(PieceText* out) : out_(out) {}
 
     void Feed(std::string_view piece) {
         size_t at = 0;
@@ -237,11 +99,10 @@ private:
     // Lines that each end with a line feed. With the filter on, only the lines
     // that hold a candidate are cut and tried; the rest cost the scan.
     void WholeLines(std::string_view text) {
-        const Candidates candidates(words_);
         for (size_t from = 0; from < text.size() && !out_->failed();) {
             size_t start = from, at = from;
-            if (skipping_) {
-                at = candidates.Next(text, from);
+            if (scan_.skips()) {
+                at = scan_.Next(text, from);
                 if (at == std::string_view::npos) return;
                 const size_t before = text.substr(from, at - from).rfind('\n');
                 start = before == std::string_view::npos ? from : from + before + 1;
@@ -253,8 +114,7 @@ private:
     }
 
     PieceText* out_;
-    std::vector<std::string_view> words_;
-    bool skipping_ = false;
+    const FilterScan scan_;
     LineCut carry_, cut_;
     bool carrying_ = false;
 };

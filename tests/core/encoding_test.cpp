@@ -1,4 +1,5 @@
 #include "common/encoding.h"
+#include "common/text_decoder.h"
 
 #include <gtest/gtest.h>
 
