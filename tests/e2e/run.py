@@ -28,9 +28,9 @@ def scenarios():
 
 def main():
     pattern = re.compile(sys.argv[1] if len(sys.argv) > 1 else ".")
+    # Keeps Wine's system processes up between the runs, which would otherwise start again each time.
     keepalive = subprocess.Popen(["wine", os.path.join(harness.BUILD, "keepalive.exe")],
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(1.0)
     passed = failed = 0
     try:
         for name, scenario in scenarios():

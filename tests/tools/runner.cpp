@@ -2,14 +2,14 @@
 // how it ended and what it left on the clipboard.
 //   runner.exe REQUEST   REQUEST holds "cmd=...", "cwd=...", "clip=HEX" (preset),
 //                        "timeout=MS"; the answer goes to REQUEST.out:
-//                        "exit=N" (or "exit=timeout"), "clip=HEX" or "clip=none", and
-//                        "text=HEX" for every window text the program showed
-//                        (titles and the texts of their controls, e.g. a message box).
+//                        "exit=N" (or "exit=timeout"), "clip=HEX" or "clip=none";
+//                        REQUEST.texts holds "text=HEX" for every window text the
+//                        program has shown so far (titles and the texts of their
+//                        controls, e.g. a message box), written as they appear.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -51,17 +51,26 @@ std::string Field(const std::string& request, const std::string& key, bool* pres
     if (present) *present = false;
     return std::string();
 }
+// Written whole and then renamed, so that a reader never sees half of it.
+void WriteWhole(const std::string& path, const std::string& text) {
+    const std::string partial = path + ".tmp";
+    if (FILE* out = std::fopen(partial.c_str(), "wb")) {
+        std::fwrite(text.data(), 1, text.size(), out);
+        std::fclose(out);
+        MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+}
 struct Texts {
     DWORD process;
-    std::vector<std::string>* seen;
+    std::string path, lines;
 };
 void Note(HWND window, Texts* texts) {
     char text[1024] = {};
     GetWindowTextA(window, text, sizeof text);
-    if (!text[0]) return;
-    for (auto& known : *texts->seen)
-        if (known == text) return;
-    texts->seen->push_back(text);
+    const std::string line = "text=" + ToHex(text) + "\n";
+    if (!text[0] || texts->lines.find(line) != std::string::npos) return;
+    texts->lines += line;
+    WriteWhole(texts->path, texts->lines);
 }
 BOOL CALLBACK NoteChild(HWND window, LPARAM data) {
     Note(window, reinterpret_cast<Texts*>(data));
@@ -99,6 +108,7 @@ std::string ClipboardHex() {
     return result;
 }
 
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,14 +134,12 @@ int main(int argc, char** argv) {
         answer = "exit=cannot-start\n";
     } else {
         AssignProcessToJobObject(job, process.hProcess);
-        std::vector<std::string> seen;
-        Texts texts{process.dwProcessId, &seen};
+        Texts texts{process.dwProcessId, std::string(argv[1]) + ".texts", ""};
         DWORD waited = 0, status;
         while ((status = WaitForSingleObject(process.hProcess, 50)) == WAIT_TIMEOUT && waited < timeout) {
             waited += 50;
             EnumWindows(NoteTopLevel, reinterpret_cast<LPARAM>(&texts));
         }
-        for (auto& text : seen) answer += "text=" + ToHex(text) + "\n";
         if (status == WAIT_TIMEOUT) {
             TerminateProcess(process.hProcess, 99);
             answer += "exit=timeout\n";
@@ -153,13 +161,7 @@ int main(int argc, char** argv) {
         }
     }
     answer += "clip=" + ClipboardHex() + "\n";
-    std::string outPath = std::string(argv[1]) + ".out";
-    std::string tmpPath = outPath + ".tmp";
-    if (FILE* out = std::fopen(tmpPath.c_str(), "wb")) {
-        std::fwrite(answer.data(), 1, answer.size(), out);
-        std::fclose(out);
-        MoveFileExA(tmpPath.c_str(), outPath.c_str(), MOVEFILE_REPLACE_EXISTING);
-    }
+    WriteWhole(std::string(argv[1]) + ".out", answer);
     CloseHandle(job);
     return 0;
 }

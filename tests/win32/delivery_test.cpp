@@ -15,36 +15,21 @@ std::string ClipboardText() {
     return os::ClipboardGetText(&text) ? text : "<none>";
 }
 
-class ClipboardTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        qv::ResetProcessState();
-        window = CreateWindowExA(0, "STATIC", "clipboard owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        qv::process::mainWindow = reinterpret_cast<os::Window>(window);
-    }
-    void TearDown() override { DestroyWindow(window); }
-    void Empty() {
-        OpenClipboard(window);
-        EmptyClipboard();
-        CloseClipboard();
-    }
-    HWND window = nullptr;
-};
-
-TEST_F(ClipboardTest, SetAndAppendWithThePrefix) {
+TEST(Clipboard, WritersKeepAndJoinTheRealClipboardsText) {
+    qv::ResetProcessState();
+    HWND window = CreateWindowExA(0, "STATIC", "clipboard owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    qv::process::mainWindow = reinterpret_cast<os::Window>(window);
+    OpenClipboard(window);
+    EmptyClipboard();
+    CloseClipboard();
+    EXPECT_EQ(qv::AppendClipboardText("x", 1, qv::ClipboardStart::afterKeptText), 0);  // no text to follow
+    EXPECT_FALSE(os::ClipboardHasText());
     EXPECT_EQ(qv::SetClipboardText("one", 0), 1);
-    EXPECT_EQ(ClipboardText(), "one");
     EXPECT_EQ(qv::AppendClipboardText("二つ目", 0, qv::ClipboardStart::afterKeptText), 1);
     EXPECT_EQ(ClipboardText(), "one\r\n二つ目");
     EXPECT_EQ(qv::AppendClipboardText("abc", 0, qv::ClipboardStart::afresh), 1);
     EXPECT_EQ(ClipboardText(), "abc");
-}
-
-TEST_F(ClipboardTest, PrefixOnWithAnEmptyClipboardChangesNothing) {
-    Empty();
-    EXPECT_EQ(qv::AppendClipboardText("x", 1, qv::ClipboardStart::afterKeptText), 0);
-    EXPECT_EQ(qv::CopyItemsToClipboard(qv::allItems, 1, qv::ClipboardStart::afterKeptText), 0);
-    EXPECT_FALSE(os::ClipboardHasText());
+    DestroyWindow(window);
 }
 
 std::string WaitForLog(const std::string& path) {

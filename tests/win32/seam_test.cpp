@@ -1,10 +1,13 @@
 // The Win32 side of the seam, and the settings and listing code over real files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "common/state.h"
 #include "lines/folders.h"
+#include "lines/page_reader.h"
 #include "os/os.h"
-#include "settings/launchers.h"
 #include "settings/option_values.h"
 #include "settings/program_lookup.h"
 #include "settings/switches.h"
@@ -28,30 +31,6 @@ TEST_F(SeamTest, ProgramFoundWithExeThroughASearchPathList) {
     EXPECT_EQ(path, folder / "bin\\tool.exe");
     EXPECT_FALSE(qv::ResolveProgramPath("tool", false, &path));
     EXPECT_EQ(path, "tool");
-}
-
-TEST_F(SeamTest, SearchPathFromAFileWithASetLine) {
-    folder.MakeFolder("bin");
-    folder.Write("bin\\tool.exe", "MZ");
-    folder.Write("paths.bat", "@echo off\r\nset PATH=" + folder.path() + "bin;C:\\windows\r\nrem\r\n");
-    qv::ApplySearchPathOption(folder / "paths.bat");
-    EXPECT_EQ(qv::process::settings.searchPath.view(), folder.path() + "bin;C:\\windows");
-    qv::ApplyEditorOption("tool");
-    EXPECT_EQ(qv::process::settings.editorPath.view(), folder / "bin\\tool.exe");
-}
-
-TEST_F(SeamTest, RelativeNamesBecomeAbsoluteAndFoldersAreRejected) {
-    folder.MakeFolder("sub");
-    folder.Write("sub\\ed.exe", "MZ");
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(folder.path().c_str());
-    std::string path;
-    EXPECT_TRUE(qv::ResolveProgramPath("sub\\ed", true, &path));
-    EXPECT_EQ(path, folder / "sub\\ed.exe");
-    qv::ApplyEditorOption("sub");  // a folder is found, but is no editor
-    EXPECT_TRUE(qv::process::settings.editorPath.empty());
-    SetCurrentDirectoryA(previous);
 }
 
 TEST_F(SeamTest, ListingVisitsOwnFilesFirstThenSubfoldersAndHiddenFiles) {
@@ -86,15 +65,21 @@ TEST_F(SeamTest, CompareTextIgnoresCaseAndOrdersJapaneseNames) {
     EXPECT_LT(os::CompareText("zeta", "\x82\xA0"), 0);
 }
 
-TEST_F(SeamTest, AQuotedFolderWithBlanksIsTheStartPath) {
-    folder.MakeFolder("my notes");
-    qv::FindStartPath("/#u \"" + folder.path() + "my notes\\\" /#m=mouse");
-    EXPECT_EQ(qv::process::startMode, 1);
-    EXPECT_EQ(qv::process::startPath.view(), folder.path() + "my notes");
-    qv::FindStartPath(folder.path() + "my notes");  // unquoted: its pieces name nothing
+// The longest path the ANSI functions take has 259 characters.
+TEST_F(SeamTest, AStartPathOf259CharactersIsReadAndOneOf260IsNone) {
+    const std::string sub = std::string(259 - folder.path().size() - 6, 'p'), fits = folder / (sub + "\\x.txt"),
+                      tooLong = folder / (sub + "\\yy.txt");
+    folder.MakeFolder(sub);
+    folder.Write(sub + "\\x.txt", "fits\r\n");
+    folder.Write(sub + "\\yy.txt", "too long\r\n");
+    ASSERT_EQ(fits.size(), 259u);
+    ASSERT_NE(GetFileAttributesA(tooLong.c_str()), INVALID_FILE_ATTRIBUTES);
+    qv::FindStartPath("\"" + fits + "\"");
+    ASSERT_EQ(qv::process::startMode, 1);
+    EXPECT_EQ(qv::ReadPage(qv::process::startPath.c_str(), qv::ViewStyle()), qv::PageRead::ok);
+    EXPECT_EQ(qv::process::menuItems.items[0].fullText.view(), "fits");
+    qv::FindStartPath("\"" + tooLong + "\"");
     EXPECT_EQ(qv::process::startMode, 0);
 }
-
-TEST(AnsiCodePage, IsJapanese) { EXPECT_EQ(GetACP(), 932u); }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 class TempFolder {
 public:
@@ -25,19 +24,6 @@ public:
         CloseHandle(file);
     }
     void MakeFolder(const std::string& name) const { CreateDirectoryA((path_ + name).c_str(), nullptr); }
-    // Names in the folder, in the order the system lists them.
-    std::vector<std::string> List(const std::string& sub = "") const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA data;
-        HANDLE search = FindFirstFileA((path_ + sub + "*.*").c_str(), &data);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            std::string name = data.cFileName;
-            if (name != "." && name != "..") names.push_back(name);
-        } while (FindNextFileA(search, &data));
-        FindClose(search);
-        return names;
-    }
 
 private:
     static void RemoveTree(const std::string& folder) {
