@@ -1,17 +1,14 @@
-// The line scanner and the chunked page reader, checked against the whole-file reader.
+// The line scanner and how the chunked page reader reads; the fuzz target
+// compares its pages with the whole-file reader.
 #include "lines/page_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
-#include <random>
 #include <string>
-#include <vector>
 
 #include "common/text_file.h"
 #include "fake_os.h"
-#include "lines/filters.h"
 #include "lines/menu_line.h"
 
 namespace qv {
@@ -43,94 +40,11 @@ TEST(ReadMenuLine, CarriageReturnsGoTabsExpandAndLongLinesAreCutWholeCharactersF
     EXPECT_EQ(ReadMenuLine("a\n", 2, 4, &shown, &full), 1u);       // the empty line after a final line feed
 }
 
-struct Page {
-    PageRead result;
-    int linesScanned;
-    std::vector<std::string> rows;  // line number, text and full text of each item
-    bool operator==(const Page& o) const {
-        return result == o.result && linesScanned == o.linesScanned && rows == o.rows;
-    }
-};
-
-// The reference: the whole text in one piece (one chunk as large as the file),
-// scanned line by line by offset.
-Page ReadWhole(const ViewStyle& style) {
-    os::File file = os::OpenFileRead(kPath, os::OpenMode::existing);
-    const size_t size = fake::FileContent(kPath).size() + 1;
-    TextStream stream(file, process::settings.codeMode, size, size);
-    std::string block;
-    for (std::string_view piece; stream.Next(&piece);) block.append(piece);
-    os::CloseFile(file);
-    if (stream.failed()) return {PageRead::failed, 0, {}};
-    if (!stream.anyText()) return {PageRead::empty, 0, {}};
-    Page page{PageRead::ok, 0, {}};
-    const size_t limit = std::min(std::max(style.pageSize, 1), kMaxMenuItems);
-    for (size_t offset = 0;;) {
-        LineText shown, full;
-        size_t consumed = ReadMenuLine(block, offset, style.tabWidth, &shown, &full);
-        if (page.linesScanned >= style.firstLine && LineMatchesFilter(full.view())) {
-            FixedText<520> text;
-            MakeItemText(shown.view(), style.itemWidth, &text);
-            page.rows.push_back(std::to_string(page.linesScanned + 1) + "|" + text.c_str() + "|" + full.c_str());
-        }
-        if (++page.linesScanned >= kMaxLinesScanned || page.rows.size() >= limit || offset + consumed > block.size())
-            break;
-        offset += consumed;
-    }
-    return page;
-}
-
-Page ReadChunked(const ViewStyle& style) {
-    process::activeStyle.tabWidth = style.tabWidth;
-    Page page{ReadPage(kPath, style), process::menuItems.linesScanned, {}};
-    for (int k = 0; k < process::menuItems.itemCount; ++k) {
-        const MenuItem& item = process::menuItems.items[k];
-        page.rows.push_back(std::to_string(item.lineNumber) + "|" + item.text.c_str() + "|" + item.fullText.c_str());
-    }
-    return page;
-}
-
 class PageReader : public ::testing::Test {
 protected:
     void SetUp() override { fake::Reset(); }
     void TearDown() override { readChunks = ReadChunks(); }
 };
-
-TEST_F(PageReader, ChunkedPagesEqualPagesReadWhole) {
-    static const char* pieces[] = {"a", "B", "&", "\t", "\r", "\n", "\r\n", "\n\n", "\x95\x5C", "\x81\x40", "\x95", " ",
-                                   "\xE8\xA1\xA8", "\xC3", "\0", "\n\0"};
-    // Code-page-932 text, or a byte-order mark of UTF-8 or UTF-16 (LE, BE).
-    static const char* marks[] = {"", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
-    static const int tabWidths[] = {0, 1, 4, 9}, itemWidths[] = {0, 3, 10, 80, 519, 1039};
-    const ReadChunks plans[] = {{1, 1}, {2, 2}, {3, 3}, {5, 40}, {4096, 1 << 20}};
-    std::mt19937 random(1234);
-    for (int round = 0; round < 200; ++round) {
-        std::string content = marks[random() % 5];
-        for (size_t length = random() % 2500; content.size() < length;) {
-            const char* piece = pieces[random() % 16];
-            content += random() % 60 == 0 ? Xs(1000 + random() % 120) : std::string(piece, *piece ? std::strlen(piece) : 1);
-        }
-        fake::AddFile(kPath, content);
-        ViewStyle style;
-        style.tabWidth = tabWidths[random() % 4];
-        style.itemWidth = itemWidths[random() % 6];
-        style.firstLine = int(random() % 6);
-        style.pageSize = 1 + int(random() % 60);
-        // Filtering off, or on with set 0 ("a" or "b") or set 1 ("b" and 表).
-        KeywordSets& sets = process::settings.keywordSets;
-        sets = KeywordSets();
-        sets.words[0][0] = sets.words[1][0] = "b";
-        sets.words[0][1] = "a";
-        sets.words[1][1] = "\x95\x5C";
-        sets.wordCount[0] = sets.wordCount[1] = 2;
-        if (int choice = int(random() % 3)) sets.selected[choice - 1] = sets.selectedCount = sets.filterActive = 1;
-        const Page whole = ReadWhole(style);
-        for (const ReadChunks& plan : plans) {
-            readChunks = plan;
-            ASSERT_TRUE(ReadChunked(style) == whole) << "round " << round << " chunk " << plan.first;
-        }
-    }
-}
 
 TEST_F(PageReader, APageOfAHugeFileReadsOnlyTheLinesItExamines) {
     std::string content;

@@ -13,7 +13,6 @@
 #include "line_items.h"
 #include "menu/launch.h"
 #include "output/macros.h"
-#include "settings/launchers.h"
 #include "settings/load_settings.h"
 
 #ifndef QIVORA_SOURCE_DIR
@@ -46,15 +45,6 @@ size_t FirstFaultInWindowsText(std::string_view text) {
         else if (!((c >= 0x20 && c < 0x7F) || c == '\t' || (c >= 0xA1 && c <= 0xDF))) return i;
     }
     return std::string_view::npos;
-}
-
-std::vector<std::string> LauncherTable() {
-    ReadLaunchers(kMaxLaunchers);
-    std::vector<std::string> entries;
-    for (int i = 0; i < process::launcherCount; ++i)
-        entries.push_back(std::string(process::launchers[i].target.view()) + "|" + std::string(process::launchers[i].label.view()) + "|" +
-                          std::string(process::launchers[i].parameters.view()));
-    return entries;
 }
 
 // Applies launcher n to lines "a b" (line 10) and "c" (line 11) of C:\notes\memo.txt, the second chosen.
@@ -94,23 +84,6 @@ protected:
         fake::AddFile(kExplorer, "MZ");
     }
 };
-
-// The missing editor's parameter line must not reach another entry; the
-// commented alternative stays a comment even when it would resolve.
-TEST_F(SampleSettings, LoadsWithAndWithoutTheEditor) {
-    fake::AddFile("C:\\Program Files\\Notepad++\\notepad++.exe", "MZ");
-    ASSERT_TRUE(LoadSettings(nullptr));
-    const std::vector<std::string> without = LauncherTable();
-    EXPECT_EQ(without.size(), 7u);
-    for (const std::string& entry : without) EXPECT_EQ(entry.find("-Y="), std::string::npos) << entry;
-    EXPECT_EQ(process::settings.editorPath.view(), kNotepad);
-    fake::AddFile(kSakura, "MZ");
-    ASSERT_TRUE(LoadSettings(nullptr));
-    std::vector<std::string> with = LauncherTable();
-    ASSERT_EQ(with.size(), 8u);
-    EXPECT_EQ(with[0], std::string(kSakura) + "|&E サクラエディタでその行を開く|-Y=%$J \"%P\"");
-    EXPECT_EQ(std::vector<std::string>(with.begin() + 1, with.end()), without);
-}
 
 TEST_F(SampleSettings, EntriesDoWhatTheirLabelsSay) {
     fake::AddFile(kSakura, "MZ");
@@ -191,27 +164,6 @@ TEST_F(Manual, MarkedLineExamplesMatchTheProgram) {
         ASSERT_EQ(fake::launches.size(), 1u) << row;
         EXPECT_EQ(fake::launches[0].parameters, row.substr(row.find_first_not_of(' ', gap))) << row;
     }
-}
-
-// The [exec] example loads into the entries it describes.
-TEST_F(Manual, ExecExampleLoadsAsDescribed) {
-    std::string ini = "[exec]\r\n";
-    int entries = 0;
-    for (const std::string& line : Block("例:\r\n  [exec]", 2)) {
-        ini += line + "\r\n";
-        entries += line[0] != '>' && line != "%end";
-    }
-    fake::AddFile("C:\\app\\Qivora.ini", ini);
-    fake::AddFile(kNotepad, "MZ");
-    fake::AddFile("C:\\work\\sakura.exe", "MZ");  // found in the working folder
-    ASSERT_TRUE(LoadSettings(nullptr));
-    ReadLaunchers(kMaxLaunchers);
-    ASSERT_TRUE(entries > 0 && process::launcherCount == entries);
-    for (int i = 0; i < process::launcherCount; ++i) EXPECT_TRUE(Mentions(process::launchers[i].label.view())) << i;
-    EXPECT_EQ(process::launchers[0].target.view(), "C:\\work\\sakura.exe");
-    const std::string sakura = ExpandMacros(process::launchers[0].parameters.view(), "C:\\notes\\memo.txt", 12).text;
-    EXPECT_TRUE(Mentions("sakura.exe " + sakura)) << sakura;
-    EXPECT_EQ(process::launchers[process::launcherCount - 1].parameters.view(), "\"%M\"");
 }
 
 }  // namespace
