@@ -80,6 +80,8 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
         // a word that dropping a TAB or a CR makes, past 16 bytes of nothing
         {std::string(20, ' ') + "k\tey\n" + std::string(20, ' ') + "ke\ry\n" + std::string(20, ' ') + "\n", "key", 0, 1,
          Text(std::string(20, ' ') + "key\r\n" + std::string(20, ' ') + "key")},
+        {"kex" + std::string(20, ' ') + "\nkey\n", "key", 0, 1, Text("key")},  // a near miss opens a block
+        {"a\nb", "", 0, 1, Text("a\r\nb")},  // an empty word is in every line
         {"a\n", "zzz", 1, 1, Text("x")},  // only the kept text
         {"a\n", "zzz", 0, 0, Text("x")},  // nothing collected: the clipboard keeps what the user had
         {"s\n" + std::string(3000, 'L') + "\nt", nullptr, 0, 1, Text("s\r\n" + std::string(2077, 'L') + "\r\nt")},

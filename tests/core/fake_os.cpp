@@ -30,7 +30,7 @@ struct os::FindObj {
 
 namespace fake {
 
-std::set<std::string> lockedPaths, unreadablePaths;
+std::set<std::string> unreadablePaths;
 std::vector<std::string> createdFiles;
 size_t readCallCount = 0;
 std::string currentDirectory;
@@ -139,7 +139,6 @@ void CollectMenus(os::Menu menu, unsigned id, const os::MenuObj::Item** found) {
 void Reset() {
     nodes.clear();
     order.clear();
-    lockedPaths.clear();
     unreadablePaths.clear();
     createdFiles.clear();
     readCallCount = 0;
@@ -181,7 +180,6 @@ std::string FileContent(const std::string& path) {
     const Node* node = Lookup(path);
     return node ? node->content : std::string();
 }
-void LockPath(const std::string& path) { lockedPaths.insert(Key(path)); }
 void MakeUnreadable(const std::string& path) { unreadablePaths.insert(Key(path)); }
 void MountHostFolder(const std::string& windowsPrefix, const std::string& hostFolder) {
     mountKey = Key(windowsPrefix);
@@ -223,7 +221,6 @@ bool PathIsDirectory(const char* path) {
 File OpenFileRead(const char* path, OpenMode mode) {
     if (!*path) return nullptr;
     std::string full = Absolute(path);
-    if (lockedPaths.count(Key(full))) return nullptr;
     const bool unreadable = unreadablePaths.count(Key(full)) > 0;
     std::string host;
     if (HostPath(full, &host)) {

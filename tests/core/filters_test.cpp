@@ -28,7 +28,7 @@ os::Menu FilterSubmenu() {
 
 TEST(Filters, SetZeroWantsAnyWordTheOthersEveryWord) {
     const struct { std::vector<int> selected; const char* line; bool accepted; } cases[] = {
-        {{}, "nothing at all", true}, {{0}, "only XYZ here", true}, {{0}, "neither", false},
+        {{}, "nothing at all", true}, {{0}, "only XYZ here", true}, {{0}, "abc only", true}, {{0}, "neither", false},
         {{1}, "XYZ then Abc", true},  {{1}, "abc alone", false},    {{1, 2}, "abc alone", false},
         {{1, 2}, "a cat", true},      {{3}, "anything", true},      // a set without words
         {{4}, "abc", false},          // requested by a switch, still waiting for its words
@@ -44,6 +44,10 @@ TEST(Filters, SetZeroWantsAnyWordTheOthersEveryWord) {
         k.filterActive = !c.selected.empty();
         EXPECT_EQ(LineMatchesFilter(c.line), c.accepted) << c.line << " " << c.selected.size();
     }
+    SelectKeywordSets(2);  // a set chosen in the grep menu: it alone filters
+    EXPECT_TRUE(LineMatchesFilter("a cat") && !LineMatchesFilter("abc xyz"));
+    SelectKeywordSets(-1);
+    EXPECT_TRUE(LineMatchesFilter("abc xyz"));
 }
 
 TEST(Filters, SubmenuLabelsJoinTheWordsAndCheckTheSelectedSets) {

@@ -53,6 +53,7 @@ TEST_F(OptionsTest, TextLayoutAndListRanges) {
         {"11,5,60,5,1,,0,60,150,2", {4, 4, 20, 80, 1}, {0, 0, 60, 150, 0}},
         {"10,1,50,100,0,0,999,999,200,1", {10, 0, 50, 100, 0}, {0, 998, 999, 200, 1}},
         {"-1,-4,0,101,1,5,1,1000,201,1", {4, 0, 20, 80, 1}, {5, 0, 30, 80, 1}},
+        {"0,0,1,10,0,0,0,1,10,0", {0, 0, 1, 10, 0}, {0, 0, 1, 10, 0}},  // every lowest value
         {"3", {3, 7, 7, 7, 7}, {7, 7, 7, 7, 7}},  // fields not reached keep their values
     };
     for (const auto& c : cases) {
@@ -63,7 +64,7 @@ TEST_F(OptionsTest, TextLayoutAndListRanges) {
             EXPECT_EQ(std::vector<int>({style->tabWidth, style->firstLine, style->pageSize, style->itemWidth,
                                         style->lineNumbers}), want) << c.value;
     }
-    const struct { const char* value; int sort, grouping; } lists[] = {{"1,5", 1, 1}, {"x,-1", 0, 1}, {"7", 1, 9}};
+    const struct { const char* value; int sort, grouping; } lists[] = {{"1,5", 1, 1}, {"x,-1", 0, 1}, {"0,0", 0, 0}, {"7", 1, 9}};
     for (const auto& c : lists) {
         process::settings.folderGrouping = 9;
         ParseListOption(std::string(c.value) + "\r\n");

@@ -43,6 +43,18 @@ TEST(SplitLine, DropsCrAndTabAndCutsAtTheLimitWithoutHalfACharacter) {
     EXPECT_EQ(line, std::string(516, 'a'));
 }
 
+// A quoted program path: the settings file and the manual beside it; a menu
+// line is as high as the font and 3 pixels, the page leaves 100 pixels free.
+TEST(ProgramPaths, BesideTheProgramAndItemsPerPage) {
+    InitProgramPaths("\"C:\\my tools\\memo.exe\"", "/#u x");
+    const ProgramPaths& paths = process::programPaths;
+    EXPECT_EQ(std::vector<std::string>({std::string(paths.settingsPath.view()), std::string(paths.manualPath.view()),
+                                        paths.commandLine}),
+              std::vector<std::string>({"C:\\my tools\\memo.ini", "C:\\my tools\\Qivora.txt", "/#u x"}));
+    EXPECT_EQ(ComputeItemsPerPage(1040, 13), 58);
+    EXPECT_EQ(ComputeItemsPerPage(1040, -12), 62);
+}
+
 TEST_F(SettingsTest, CandidatesInOrderAndAnEmptyFileWhenNoneExists) {
     InitProgramPaths("C:\\app\\memo.exe", "");
     fake::AddFile("C:\\app\\memo.ini", "");

@@ -41,7 +41,9 @@ TEST(PathSplit, Parts) {
         {"C:\\work\\notes\\memo.txt", "C:|\\work\\notes\\|memo|.txt"},
         {"C:\\\x95\x5C\\a.txt", "C:|\\\x95\x5C\\|a|.txt"},
         {"C:\\x\\\x95\x5C.txt", "C:|\\x\\|\x95\x5C|.txt"},
+        {"C:\\\xE0\x5C\xFC\x5C\\a", "C:|\\\xE0\x5C\xFC\x5C\\|a|"},  // the lowest and highest upper lead bytes
         {"memo.txt", "||memo|.txt"},
+        {"c:\\w\\b.txt", "c:|\\w\\|b|.txt"},
         {"C:\\a\\archive.tar.gz", "C:|\\a\\|archive.tar|.gz"},
         {"C:\\data\\rel1.2\\README", "C:|\\data\\rel1.2\\|README|"},
         {"dir/sub/x.log", "|dir/sub/|x|.log"},
