@@ -32,12 +32,6 @@ struct FixedText {
         std::memmove(data, s.data(), n);
         data[n] = '\0';
     }
-    void append(std::string_view s) {
-        size_t used = size();
-        size_t n = CharBoundary(s, kCapacity - used);
-        std::memmove(data + used, s.data(), n);
-        data[used + n] = '\0';
-    }
     FixedText& operator=(std::string_view s) {
         assign(s);
         return *this;

@@ -13,12 +13,10 @@ namespace qv {
 // One block whose capacity doubles, so that building it is linear.
 class TextBlock {
 public:
-    bool Append(std::string_view piece) {
-        if (failed_) return false;
-        if (piece.size() > capacity_ - size_ && !Grow(piece.size())) return false;
+    void Append(std::string_view piece) {
+        if (failed_ || (piece.size() > capacity_ - size_ && !Grow(piece.size()))) return;
         if (!piece.empty()) std::memcpy(bytes_.get() + size_, piece.data(), piece.size());
         size_ += piece.size();
-        return true;
     }
     void Shrink(size_t size) {
         if (size < size_) size_ = size;

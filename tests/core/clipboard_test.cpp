@@ -98,6 +98,12 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
         EXPECT_EQ(fake::clipboard, c.after) << c.content;
         EXPECT_EQ(fake::beeps, c.result) << c.content;
     }
+    SetUp();  // set 0 chosen while it holds no words: every line passes
+    fake::AddFile(kFile, "a\nb");
+    KeywordSets& sets = process::settings.keywordSets;
+    sets.selected[0] = sets.selectedCount = sets.filterActive = 1;
+    EXPECT_EQ(CopyFilteredFileToClipboard(1, kAfresh), 1);
+    EXPECT_EQ(fake::clipboard, Text("a\r\nb"));
     fake::clipboard = "x";
     fake::MakeUnreadable(kFile);
     EXPECT_EQ(CopyFilteredFileToClipboard(1, kAfresh), 0);

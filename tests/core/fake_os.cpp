@@ -18,7 +18,7 @@
 struct os::FileObj {
     std::string content;
     size_t position = 0;
-    bool unreadable = false;
+    size_t readable = SIZE_MAX;  // bytes that can be read before ReadFile fails
     int fd = -1;  // a host file: read with read(), content unused
 };
 struct os::FindObj {
@@ -30,7 +30,7 @@ struct os::FindObj {
 
 namespace fake {
 
-std::set<std::string> unreadablePaths;
+std::map<std::string, size_t> unreadablePaths;
 std::vector<std::string> createdFiles;
 size_t readCallCount = 0;
 std::string currentDirectory;
@@ -180,7 +180,7 @@ std::string FileContent(const std::string& path) {
     const Node* node = Lookup(path);
     return node ? node->content : std::string();
 }
-void MakeUnreadable(const std::string& path) { unreadablePaths.insert(Key(path)); }
+void MakeUnreadable(const std::string& path, size_t readableBytes) { unreadablePaths[Key(path)] = readableBytes; }
 void MountHostFolder(const std::string& windowsPrefix, const std::string& hostFolder) {
     mountKey = Key(windowsPrefix);
     mountHost = hostFolder;
@@ -221,7 +221,8 @@ bool PathIsDirectory(const char* path) {
 File OpenFileRead(const char* path, OpenMode mode) {
     if (!*path) return nullptr;
     std::string full = Absolute(path);
-    const bool unreadable = unreadablePaths.count(Key(full)) > 0;
+    const auto failing = unreadablePaths.find(Key(full));
+    const size_t readable = failing == unreadablePaths.end() ? SIZE_MAX : failing->second;
     std::string host;
     if (HostPath(full, &host)) {
         struct stat info;
@@ -230,7 +231,7 @@ File OpenFileRead(const char* path, OpenMode mode) {
         int fd = open(host.c_str(), O_RDONLY | O_BINARY | (mode == OpenMode::always ? O_CREAT : 0), 0644);
         if (fd < 0) return nullptr;
         if (!existed) createdFiles.push_back(full);
-        return new FileObj{std::string(), 0, unreadable, fd};
+        return new FileObj{std::string(), 0, readable, fd};
     }
     const Node* node = Lookup(full);
     if (node && node->isFolder) return nullptr;
@@ -241,7 +242,7 @@ File OpenFileRead(const char* path, OpenMode mode) {
         createdFiles.push_back(full);
         node = Lookup(full);
     }
-    return new FileObj{node->content, 0, unreadable};
+    return new FileObj{node->content, 0, readable};
 }
 bool GetFileSize(File file, uint64_t* size) {
     struct stat info;
@@ -256,14 +257,14 @@ bool GetFileSize(File file, uint64_t* size) {
 bool ReadFile(File file, char* buffer, size_t count, size_t* got) {
     ++readCallCount;
     *got = 0;
-    if (file->unreadable) return false;
+    if (file->position >= file->readable) return false;
     if (file->fd >= 0) {
         auto n = read(file->fd, buffer, count);
         if (n < 0) return false;
         *got = size_t(n);
         return true;
     }
-    size_t n = std::min(count, file->content.size() - file->position);
+    size_t n = std::min({count, file->content.size() - file->position, file->readable - file->position});
     std::memcpy(buffer, file->content.data() + file->position, n);
     file->position += n;
     *got = n;

@@ -36,12 +36,12 @@ void AddFolder(const std::string& path);  // parents are created too
 void RemovePath(const std::string& path);
 bool HasFile(const std::string& path);
 std::string FileContent(const std::string& path);
-extern std::set<std::string> unreadablePaths;  // ReadFile fails (stored lower-case)
+extern std::map<std::string, size_t> unreadablePaths;  // lower-case path: bytes readable before ReadFile fails
 extern std::vector<std::string> createdFiles;  // files that OpenMode::always created
 extern size_t readCallCount;                   // ReadFile calls, for tests of I/O
 extern std::string currentDirectory;           // ends in a backslash
 extern std::vector<std::string> systemSearchFolders;  // SearchPath with no path list
-void MakeUnreadable(const std::string& path);
+void MakeUnreadable(const std::string& path, size_t readableBytes = 0);
 // Paths under windowsPrefix (any case) name the host folder's real files and
 // folders from then on, a backslash read as '/'; one mount at a time.
 void MountHostFolder(const std::string& windowsPrefix, const std::string& hostFolder);

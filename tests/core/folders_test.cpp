@@ -123,6 +123,9 @@ TEST_F(Folders, StartWithAFileInsertsItsExtensionAndMakesItCurrent) {
     EXPECT_EQ(FindFilterIndex(""), 0);
     EXPECT_EQ(FindFilterIndex(".TXT"), 2);
 
+    Start("C:\\d\\gone.txt");  // not there: the first file's page
+    EXPECT_EQ(process::currentFile, 0);
+
     Start("C:\\d");  // a folder
     EXPECT_EQ(process::startMode, 1);
     EXPECT_EQ(Listed(), (Names{"a.txt@0", "b.log@0", "Makefile@0"}));

@@ -57,7 +57,7 @@ TEST_F(HookTest, DecisionTable) {
         {mouse, 0, kWmRButtonDown, 0, false, 0, 0, 0, "old"}, {mouse, 0, kWmMButtonDown, 1051, false, 0, 0, 0, "old"},
         {key, 0, os::kVkSpace, 5000, true, 0, 1, 0, "old"}, {key, 0, os::kVkSpace, 6014, true, 0, 0, 1, "old"},
         {key, 0, os::kVkSpace, 1051, false, 0, 0, 0, "old"},
-        {key, 0, os::kVkInsert, 5003, true, 0, 0, 0, "d"},
+        {key, 0, os::kVkInsert, 5003, true, 0, 0, 0, "d"}, {key, 0, os::kVkInsert, 5000, true, 0, 0, 0, "a"},
         {key, 0, os::kVkInsert, 1051, true, 0, 0, 0, "a\r\nb\r\nc\r\nd"},
         {key, 0, os::kVkInsert, 1050, false, 0, 0, 0, "old"}, {key, 0, os::kVkInsert, 1020, false, 0, 0, 0, "old"},
         {key, 0, os::kVkNext, 1020, false, 0, 0, 0, "old"}, {key, 0, os::kVkNext, 5004, false, 0, 0, 0, "old"},
@@ -148,13 +148,15 @@ TEST_F(HookTest, CopiesAccumulateAndCtrlStartsAfresh) {
     fake::keysDown.clear();
     Highlight(5003);
     Key(os::kVkInsert);
-    Highlight(1051);  // a clip launcher copies the same way
+    SetLauncher(0, "@clip", "");
+    Highlight(1050);  // a clip launcher copies the same way
     Key(os::kVkInsert);
     EXPECT_EQ(Clipboard(), "a\r\nd\r\na\r\nb\r\nc\r\nd");
     fake::keysDown.insert(os::kVkControl);
     Key(os::kVkInsert);
     EXPECT_EQ(Clipboard(), "a\r\nb\r\nc\r\nd");
     EXPECT_EQ(process::clipboardPrefix, 1);
+    EXPECT_EQ(fake::beeps, 4);
 }
 
 TEST_F(HookTest, LauncherEntryCopyByListMode) {

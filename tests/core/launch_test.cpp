@@ -100,6 +100,11 @@ TEST_F(LaunchTest, CopiesNeedSomethingToCopy) {
         ApplyCurrentLauncher(lineSourceFirstMarked, 0, kAfresh);
         EXPECT_EQ(Outcome(), c.outcome) << c.parameters << c.filterActive << c.itemCount << c.linesScanned;
     }
+    fake::Reset();  // as the program starts: no page read yet
+    testing_items::SetCurrentFile(kMemo);
+    Use("@clip", "");
+    ApplyCurrentLauncher(lineSourceFirstMarked, 0, kAfresh);
+    EXPECT_FALSE(fake::clipboard.has_value());
 }
 
 TEST_F(LaunchTest, CtrlStartsEveryCopyOfTheStepAfresh) {

@@ -45,6 +45,10 @@ TEST_F(OptionsTest, FontFieldsPerStyle) {
     ParseFontOption(std::string(126, 'A') + "\x82\xA0" "B,22\r\n");
     EXPECT_EQ(sub.fontFace.view(), std::string(126, 'A'));
     EXPECT_EQ(sub.fontHeight, 22);
+    ParseFontOption(std::string(126, 'B') + "\x82\xA0");  // the same at the end of the value
+    EXPECT_EQ(sub.fontFace.view(), std::string(126, 'B'));
+    ParseFontOption("," + std::string(126, '0') + "22\r\n");  // a number, too, is cut at 127 bytes
+    EXPECT_EQ(sub.fontHeight, 2);
 }
 
 TEST_F(OptionsTest, TextLayoutAndListRanges) {
@@ -54,6 +58,7 @@ TEST_F(OptionsTest, TextLayoutAndListRanges) {
         {"10,1,50,100,0,0,999,999,200,1", {10, 0, 50, 100, 0}, {0, 998, 999, 200, 1}},
         {"-1,-4,0,101,1,5,1,1000,201,1", {4, 0, 20, 80, 1}, {5, 0, 30, 80, 1}},
         {"0,0,1,10,0,0,0,1,10,0", {0, 0, 1, 10, 0}, {0, 0, 1, 10, 0}},  // every lowest value
+        {"4,1,20,9,0,4,1,30,9,0", {4, 0, 20, 80, 0}, {4, 0, 30, 80, 0}},
         {"3", {3, 7, 7, 7, 7}, {7, 7, 7, 7, 7}},  // fields not reached keep their values
     };
     for (const auto& c : cases) {
@@ -64,7 +69,7 @@ TEST_F(OptionsTest, TextLayoutAndListRanges) {
             EXPECT_EQ(std::vector<int>({style->tabWidth, style->firstLine, style->pageSize, style->itemWidth,
                                         style->lineNumbers}), want) << c.value;
     }
-    const struct { const char* value; int sort, grouping; } lists[] = {{"1,5", 1, 1}, {"x,-1", 0, 1}, {"0,0", 0, 0}, {"7", 1, 9}};
+    const struct { const char* value; int sort, grouping; } lists[] = {{"1,5", 1, 1}, {"x,-1", 0, 1}, {"0,0", 0, 0}, {"7", 1, 9}, {"1,2,0", 1, 2}};
     for (const auto& c : lists) {
         process::settings.folderGrouping = 9;
         ParseListOption(std::string(c.value) + "\r\n");

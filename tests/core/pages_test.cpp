@@ -69,7 +69,11 @@ TEST_F(Pages, LinesAndMessages) {
     process::fileList[2].path = "C:\\t\\missing.txt";
     process::fileCount = 3;
     fake::MakeUnreadable(process::fileList[1].path.c_str());
-    for (int i : {1, 2}) {
+    std::string lines;
+    for (int i = 0; i < 20; ++i) lines += std::string(299, 'x') + "\n";
+    UseFile(3, lines);
+    fake::MakeUnreadable(process::fileList[3].path.c_str(), 5000);  // fails after some lines were listed
+    for (int i : {1, 2, 3}) {
         process::menuItems.itemCount = 5;  // left by an earlier page
         os::Menu menu = os::CreateMenu();
         FillFileSubmenu(menu, i);
@@ -172,6 +176,7 @@ TEST(OwnerDrawLabel, MarkColumnLineNumbersAndIdsOutsideTheTable) {
     const struct { unsigned id; int lineNumbers; const char* label; } cases[] = {
         {5000, 1, "* 0007  text"}, {5001, 0, "   t&x"}, {4999, 0, nullptr}, {5002, 0, nullptr}};
     for (auto& c : cases) {
+        process::menuItems.itemCount = c.id == 5000 ? 1 : 2;
         process::activeStyle.lineNumbers = c.lineNumbers;
         std::string label = "unchanged";
         EXPECT_EQ(OwnerDrawLabel(c.id, &label), c.label != nullptr) << c.id;

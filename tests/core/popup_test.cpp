@@ -10,6 +10,7 @@
 #include "fake_os.h"
 #include "line_items.h"
 #include "menu/dispatch.h"
+#include "menu/hooks.h"
 #include "menu/menu_tables.h"
 #include "menu/tracking.h"
 
@@ -88,9 +89,13 @@ TEST_F(PopupTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
         os::SetMenuItemSubmenu(m, 4242, sub);
         os::SetMenuItemSubmenu(sub, 4243, os::CreatePopupMenu());
         fake::keysDown.insert(os::kVkShift);
+        process::menuState.lastSelectedMenu = m;  // a right press on a line, its release never seen
+        process::menuState.lastSelectedItem = cmdLineFirst;
+        EXPECT_TRUE(MenuMouseHookAction(0, kWmRButtonDown));
     });
     Choose(cmdGrepAll, [&](os::Menu m) {
         duringTracking(m);
+        EXPECT_FALSE(MenuMouseHookAction(0, kWmRButtonUp));  // a new showing forgets that press
         fake::keysDown.clear();
     });
     Choose(cmdNone, duringTracking);
@@ -154,6 +159,22 @@ TEST_F(PopupTest, MenuSelectAndTheFileWhoseSubmenuOpens) {
     OnMenuSelect(cmdTitle, list);
     const int expected[] = {0, 1, -1, -1, -1};
     for (int position = 0; position < 5; ++position) EXPECT_EQ(OpeningFileIndex(position), expected[position]);
+    os::Menu submenu = os::CreatePopupMenu();
+    OnInitMenuPopup(submenu, 1);  // the second file's submenu opens: its lines fill it
+    EXPECT_EQ(process::currentFile, 1);
+    EXPECT_EQ(fake::Labels(submenu).front(), "a");
+}
+
+// Focus lost while the menu is open: one posted click closes it, and only that click is taken.
+TEST_F(PopupTest, FocusLossPostsOneClick) {
+    OnKillFocus(window);  // no menu open
+    EXPECT_EQ(fake::lbuttonPosts, 0);
+    EXPECT_EQ(OnLButtonDown(), 0);
+    process::menuState.menuOpen = 1;
+    OnKillFocus(window);
+    EXPECT_EQ(fake::lbuttonPosts, 1);
+    EXPECT_EQ(OnLButtonDown(), 1);
+    EXPECT_EQ(OnLButtonDown(), 0);
 }
 
 // Choices that apply a launcher: which one, and to which line.
@@ -161,6 +182,7 @@ TEST_F(PopupTest, ChoicesThatApplyALauncher) {
     const struct { unsigned command; bool ctrl, alternate; const char* parameters; } cases[] = {
         {cmdVersion, false, false, ""},          {cmdLauncherFirst + 19, true, false, "19:1"},  // none marked: line 1
         {cmdTitle, false, true, "0:1"},          {cmdLineFirst + 4, true, false, "0:14"},
+        {cmdLineFirst, false, false, "0:10"},
         {cmdLineFirst + 4, false, true, "0:14"}, {cmdLineFirst + 5, false, false, ""},  // beyond the table
     };
     for (const auto& c : cases) {
@@ -186,6 +208,7 @@ TEST_F(PopupTest, ChoicesThatShowAMenuAgain) {
         {cmdNextOnPage, 0, 0, 0, 1, 2, 2, 1, 1},      {cmdNextOnPage, 0, 0, 0, 3, 0, 2, 1, 1},
         {cmdNextInSubmenu, 1, 0, 0, 0, 3, 2, 1, 1},   {cmdNextOnPage, 0, 1, 0, 1, -1, 2, 1, 1},  // -1: folder list
         {cmdReturnOnPage, 0, 0, 0, 2, 1, 2, 1, 1},    {cmdReturnOnPage, 0, 0, 0, 0, 3, 2, 1, 1},
+        {cmdReturnOnPage, 0, 0, 0, 1, 0, 2, 1, 1},
         {cmdReturnInSubmenu, 1, 1, 0, 2, 0, 2, 1, 1}, {cmdReturnOnPage, 0, 1, 0, 2, -1, 2, 1, 1},
         {cmdLineFirst + 2, 1, 1, 0, 1, 1, 2, 1, 1},   {cmdLineFirst + 2, 1, 0, 1, 1, 1, 2, 1, 1},
         {cmdLineFirst + 2, 1, 0, 0, 1, 1, 1, 1, 1},   {cmdLineFirst + 2, 0, 1, 0, 1, 1, 1, 1, 1},
@@ -208,6 +231,12 @@ TEST_F(PopupTest, ChoicesThatShowAMenuAgain) {
         EXPECT_EQ(std::vector<int>({sets.selected[1], sets.selectedCount, sets.filterActive}),
                   std::vector<int>({c.selected1, c.count, c.count}));
     }
+    SetUp();  // no files listed: "Return" keeps the first place
+    SetFiles(0, 0);
+    ChooseWithKeys(cmdReturnOnPage, false, false);
+    Choose(cmdNone);
+    ShowPopupMenu(window, textPage);
+    EXPECT_EQ(process::currentFile, 0);
 }
 
 TEST_F(PopupTest, SettingsFileAndManualOpenWithTheEditorQuoted) {

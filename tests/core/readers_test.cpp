@@ -98,6 +98,7 @@ TEST_F(Readers, UnicodeFilesReadAsCp932) {
         {"the same guessed", "\xC3\xBD", "?"},
         {"UTF-8 told", "a\xE8\xA1\xA8", "a" + kHyo, "utf8"},
         {"UTF-8 in the first block", "\xE8\xA1\xA8", kHyo, "auto", 1008},
+        {"UTF-8 cut by the file's end", "\xE8\xA1\xA8\xE8\xA1", "\xE8\xA1\xA8\xE8\xA1"},
         {"ASCII fills the first block", "\xE8\xA1\xA8", "\xE8\xA1\xA8", "auto", 1009},
         {"no cp932 form, an invalid byte", "\xEF\xBB\xBF\xC3\xA9\xFF", "??"},
         {"a mark alone", "\xFF\xFE", ""},

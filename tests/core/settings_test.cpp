@@ -48,10 +48,10 @@ TEST(SplitLine, DropsCrAndTabAndCutsAtTheLimitWithoutHalfACharacter) {
 TEST(ProgramPaths, BesideTheProgramAndItemsPerPage) {
     InitProgramPaths("\"C:\\my tools\\memo.exe\"", "/#u x");
     const ProgramPaths& paths = process::programPaths;
-    EXPECT_EQ(std::vector<std::string>({std::string(paths.settingsPath.view()), std::string(paths.manualPath.view()),
-                                        paths.commandLine}),
-              std::vector<std::string>({"C:\\my tools\\memo.ini", "C:\\my tools\\Qivora.txt", "/#u x"}));
-    EXPECT_EQ(ComputeItemsPerPage(1040, 13), 58);
+    EXPECT_EQ(std::vector<std::string>({std::string(paths.exePath.view()), std::string(paths.settingsPath.view()),
+                                        std::string(paths.manualPath.view()), paths.commandLine}),
+              std::vector<std::string>({"C:\\my tools\\memo.exe", "C:\\my tools\\memo.ini", "C:\\my tools\\Qivora.txt", "/#u x"}));
+    EXPECT_EQ(ComputeItemsPerPage(1060, 13), 60);
     EXPECT_EQ(ComputeItemsPerPage(1040, -12), 62);
 }
 
@@ -153,10 +153,12 @@ TEST_F(SettingsTest, ResolveProgramPathOrder) {
     std::string path;
     EXPECT_TRUE(ResolveProgramPath("tool", true, &path));
     EXPECT_EQ(path, "C:\\Windows\\tool.exe");
-    fake::currentDirectory = "C:\\" + std::string(250, 'd') + "\\";  // a full path too long keeps the name
-    fake::AddFile(fake::currentDirectory + "file.txt", "");
-    EXPECT_TRUE(ResolveProgramPath("file.txt", false, &path));
-    EXPECT_EQ(path, "file.txt");
+    for (size_t length : {259u, 260u}) {  // a full path too long keeps the name
+        fake::currentDirectory = "C:\\" + std::string(length - 12, 'd') + "\\";
+        fake::AddFile(fake::currentDirectory + "file.txt", "");
+        EXPECT_TRUE(ResolveProgramPath("file.txt", false, &path));
+        EXPECT_EQ(path, length == 259 ? fake::currentDirectory + "file.txt" : "file.txt");
+    }
 }
 
 TEST_F(SettingsTest, EntriesAndEditorResolvedThroughTheSearchPathFile) {

@@ -4,6 +4,7 @@
 
 #include "common/fixed_text.h"
 #include "common/path_split.h"
+#include "common/text_block.h"
 
 namespace qv {
 namespace {
@@ -41,8 +42,8 @@ TEST(PathSplit, Parts) {
         {"C:\\work\\notes\\memo.txt", "C:|\\work\\notes\\|memo|.txt"},
         {"C:\\\x95\x5C\\a.txt", "C:|\\\x95\x5C\\|a|.txt"},
         {"C:\\x\\\x95\x5C.txt", "C:|\\x\\|\x95\x5C|.txt"},
-        {"C:\\\xE0\x5C\xFC\x5C\\a", "C:|\\\xE0\x5C\xFC\x5C\\|a|"},  // the lowest and highest upper lead bytes
-        {"memo.txt", "||memo|.txt"},
+        {"C:\\\xE0\x5C\xFC\x5C.txt", "C:|\\|\xE0\x5C\xFC\x5C|.txt"},  // the lowest and highest upper lead bytes
+        {"memo.txt", "||memo|.txt"}, {"\x95\x5C.txt", "||\x95\x5C|.txt"},
         {"c:\\w\\b.txt", "c:|\\w\\|b|.txt"},
         {"C:\\a\\archive.tar.gz", "C:|\\a\\|archive.tar|.gz"},
         {"C:\\data\\rel1.2\\README", "C:|\\data\\rel1.2\\|README|"},
@@ -53,6 +54,15 @@ TEST(PathSplit, Parts) {
         PathParts p = SplitPath(path);
         EXPECT_EQ(p.drive + "|" + p.folder + "|" + p.name + "|" + p.extension, parts);
     }
+}
+
+// Memory that cannot be had fails the text, and it stays failed.
+TEST(TextBlock, AnImpossibleSizeFailsTheText) {
+    const char byte = 'a';
+    TextBlock text;
+    text.Append(std::string_view(&byte, SIZE_MAX / 2 + 1));  // never read: refused by its size
+    text.Append("b");
+    EXPECT_TRUE(text.failed() && text.size() == 0);
 }
 
 }  // namespace
