@@ -4,6 +4,13 @@
 #include "app/window_proc.h"
 #include "common/program_paths.h"
 #include "common/state.h"
+#include "menu/hooks.h"
+#include "menu/tracking.h"
+
+// The hooks and the menu handlers decide on these values as Windows gives them.
+static_assert(qv::kWmRButtonDown == WM_RBUTTONDOWN && qv::kWmRButtonUp == WM_RBUTTONUP &&
+              qv::kWmMButtonDown == WM_MBUTTONDOWN && qv::kWmMButtonUp == WM_MBUTTONUP &&
+              qv::kHcNoRemove == HC_NOREMOVE && qv::kMfMouseSelect == MF_MOUSESELECT);
 
 namespace {
 

@@ -17,6 +17,14 @@
 
 namespace os {
 
+// The core decides on these values as Windows gives them.
+static_assert(kMfString == MF_STRING && kMfChecked == MF_CHECKED && kMfPopup == MF_POPUP &&
+              kMfMenuBarBreak == MF_MENUBARBREAK && kMfOwnerDraw == MF_OWNERDRAW && kMfSeparator == MF_SEPARATOR);
+static_assert(kTpmRightButton == TPM_RIGHTBUTTON && kTpmCenterAlign == TPM_CENTERALIGN &&
+              kTpmVCenterAlign == TPM_VCENTERALIGN && kTpmReturnCmd == TPM_RETURNCMD);
+static_assert(kVkShift == VK_SHIFT && kVkControl == VK_CONTROL && kVkPrior == VK_PRIOR && kVkNext == VK_NEXT &&
+              kVkUp == VK_UP && kVkDown == VK_DOWN && kVkSpace == VK_SPACE && kVkInsert == VK_INSERT);
+
 namespace {
 HWND Hwnd(Window window) { return reinterpret_cast<HWND>(window); }
 HMENU Hmenu(Menu menu) { return reinterpret_cast<HMENU>(menu); }

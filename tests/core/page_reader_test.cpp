@@ -27,7 +27,7 @@ TEST(ReadMenuLine, CarriageReturnsGoTabsExpandAndLongLinesAreCutWholeCharactersF
         {Xs(1037) + "\x95\x5C" + "y", 4, Xs(1037) + "\x95\x5C", Xs(1037) + "\x95\x5C"},
         {Xs(1037) + "\t" + "y", 4, Xs(1037) + "  ", Xs(1037) + "\t"},  // a tab fills what room is left
         {std::string(1039, '\t') + "\tab", 0, "ab", std::string(1039, '\t')},
-        {std::string(1038, '\t') + "\x95\x5C" "a", 0, "\x95\x5C" "a", std::string(1038, '\t')},
+        {std::string(1038, '\t') + "\x95\x5C" "\ta", 0, "\x95\x5C" "a", std::string(1038, '\t')},
         {std::string(259, '\t') + "abc\tx", 4, std::string(1036, ' ') + "abc", std::string(259, '\t') + "abc"},
         {std::string(300, '\t'), 4, std::string(1039, ' '), std::string(260, '\t')},
     };
