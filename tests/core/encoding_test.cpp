@@ -121,7 +121,7 @@ const Conversion kConversions[] = {
     {TextCode::utf16le, "\x00\xD8\x41\xDC\x3D\xD8"s, "??"},          // U+10041, then a high at the end
     {TextCode::utf16le, "\x3D\xD8\x41", "??"},                       // a high and an odd byte
     {TextCode::utf16be, "\xD8\x3D\xDE\x00\xDE\x00"s, "??"},          // a pair, then a lone low
-    {TextCode::utf16be, "\xDB\xFF\xDF\xFF"s, "?"},                   // U+10FFFF: the last pair
+    {TextCode::utf16be, "\xDB\xFF\xDF\xFF\xD8\x00\xDC\x00"s, "??"},   // U+10FFFF and U+10000: the last and first pairs
     {TextCode::utf16be, Repeat("\x8A\x2D", 3000), Repeat("\x90\xDD", 3000)},
     {TextCode::cp932, "\x93\xFA\x82\xEF\xBB\xBF\x82", "\x93\xFA\x82\xEF\xBB\xBF\x82"},
 };

@@ -63,6 +63,7 @@ TEST_F(MacroTest, LongExpansionsAreKeptWholeUpTo1039Bytes) {
     const std::string result = ExpandMacros("x%P%P%P%P%P", wide, 1).text;
     EXPECT_EQ(result.size(), 1038u);
     EXPECT_EQ(result.substr(0, 1 + wide.size()), "x" + wide);
+    EXPECT_EQ(ExpandMacros(std::string(1040, 'a'), "", 1).text, std::string(1039, 'a'));
 
     // A text that grows past the limit and shrinks again in a later pass keeps its tail.
     const std::string noExtension = "C:\\x\\" + std::string(55, 'b');

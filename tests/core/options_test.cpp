@@ -19,6 +19,7 @@ TEST_F(OptionsTest, MenuPositionWordsAndCoordinates) {
         {"1234567,8", 3, positionFixed, 123456, 8}, {"MAX,MAX", 3, positionFixed, 1920, 1040},
         {"100,max", 3, positionFixed, 100, 0},  // a last "MAX" must be written exactly so
         {"100,max,", 3, positionFixed, 100, 1040}, {"MAX", 3, positionActive, 7, 9},
+        {"center,5", 3, positionCenter, 7, 9},  // a word ends the value
     };
     for (const auto& c : cases) {
         process::settings.positionMode = positionUnset;
@@ -32,8 +33,10 @@ TEST_F(OptionsTest, MenuPositionWordsAndCoordinates) {
 }
 
 TEST_F(OptionsTest, FontFieldsPerStyle) {
-    ParseFontOption("Arial,0,7,1,-1,-1,12,0\r\n");
     const ViewStyle &sub = process::settings.submenuStyle, &root = process::settings.rootStyle;
+    ParseFontOption("Arial,16,1\r\n");
+    EXPECT_EQ(std::vector<int>({sub.fontWeight, sub.fontItalic}), std::vector<int>({100, 0}));
+    ParseFontOption("Arial,0,7,1,-1,-1,12,0\r\n");
     EXPECT_EQ(std::vector<int>({sub.customFont, sub.fontHeight, sub.fontWeight, sub.fontItalic}),
               std::vector<int>({1, 14, 700, 1}));
     EXPECT_EQ(std::vector<int>({root.customFont, root.fontHeight, root.fontWeight}), std::vector<int>({0, 14, 400}));
@@ -143,6 +146,17 @@ TEST_F(OptionsTest, LoaderHandsEachOptionToItsParser) {
     EXPECT_EQ(Words(0), Words_{"c"});  // an unselected set takes the later line
     EXPECT_EQ(process::settings.editorPath.view(), "C:\\work\\ed.exe");  // never a folder
     EXPECT_EQ(process::settings.includeSubfolders, 0);
+}
+
+// A value shorter than its keyword needs leaves the line unread; the defaults stay.
+TEST_F(OptionsTest, ShortValuesAndDefaults) {
+    ASSERT_TRUE(Run("", "[system]\r\n@menu=9,\r\n@font=Courier\r\n@code=932\r\n@code=x\r\n"));
+    EXPECT_EQ(process::settings.positionMode, positionCenter);
+    EXPECT_EQ(process::settings.submenuStyle.fontHeight, 13);
+    EXPECT_EQ(process::settings.codeMode, CodeMode::automatic);
+    SetUp();
+    ASSERT_TRUE(Run("", "[system]\r\n@menu=1,2\r\n"));
+    EXPECT_EQ(process::settings.positionMode, positionFixed);
 }
 
 TEST_F(OptionsTest, SwitchesWinOverTheSettingsFile) {

@@ -116,6 +116,7 @@ TEST_F(PopupTest, EveryPositionMode) {
         {"active", positionActive, 3, {-301, 50, 100, 151}, -101, 100, 0x116},
         {"active, no window", positionActive, 3, {0, 0, 0, 0}, 639, 500, 0x116},
         {"active, zero width", positionActive, 3, {10, 10, 10, 90}, 639, 500, 0x116},
+        {"active, one pixel wide", positionActive, 3, {10, 10, 11, 91}, 10, 50, 0x116},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -163,6 +164,10 @@ TEST_F(PopupTest, MenuSelectAndTheFileWhoseSubmenuOpens) {
     OnInitMenuPopup(submenu, 1);  // the second file's submenu opens: its lines fill it
     EXPECT_EQ(process::currentFile, 1);
     EXPECT_EQ(fake::Labels(submenu).front(), "a");
+    EXPECT_TRUE(fake::sentKeys.empty());
+    OnMenuSelect(0x80000000u | cmdTitle, list);  // opened by the mouse: Down highlights its first item
+    OnInitMenuPopup(submenu, 0);
+    EXPECT_EQ(fake::sentKeys, std::vector<int>{os::kVkDown});
 }
 
 // Focus lost while the menu is open: one posted click closes it, and only that click is taken.
@@ -205,7 +210,7 @@ TEST_F(PopupTest, ChoicesThatApplyALauncher) {
 // What each choice shows next: the page of another file, the folder list, the same page again or nothing.
 TEST_F(PopupTest, ChoicesThatShowAMenuAgain) {
     const struct { unsigned command; bool ctrl, shift, right; int current, expected, showings, selected1, count; } cases[] = {
-        {cmdNextOnPage, 0, 0, 0, 1, 2, 2, 1, 1},      {cmdNextOnPage, 0, 0, 0, 3, 0, 2, 1, 1},
+        {cmdNextOnPage, 0, 0, 0, 2, 3, 2, 1, 1},      {cmdNextOnPage, 0, 0, 0, 3, 0, 2, 1, 1},
         {cmdNextInSubmenu, 1, 0, 0, 0, 3, 2, 1, 1},   {cmdNextOnPage, 0, 1, 0, 1, -1, 2, 1, 1},  // -1: folder list
         {cmdReturnOnPage, 0, 0, 0, 2, 1, 2, 1, 1},    {cmdReturnOnPage, 0, 0, 0, 0, 3, 2, 1, 1},
         {cmdReturnOnPage, 0, 0, 0, 1, 0, 2, 1, 1},
