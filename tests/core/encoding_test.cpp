@@ -138,9 +138,21 @@ TEST(Encoding, Conversion) {
         EXPECT_FALSE(TextDecoder(code).Decode(text, true, out, 3, &written));
         EXPECT_EQ(out[3], '-') << text;
     }
+    // Byte by byte, the pieces of a character carried from call to call give what the whole gives.
+    for (auto& c : kConversions) {
+        if (c.bytes.size() > 64) continue;
+        TextDecoder decoder(c.code);
+        std::string out;
+        for (size_t i = 0; i < c.bytes.size(); ++i) {
+            char room[8];
+            size_t written = 0;
+            ASSERT_TRUE(decoder.Decode(c.bytes.substr(i, 1), i + 1 == c.bytes.size(), room, sizeof room, &written));
+            out.append(room, written);
+        }
+        EXPECT_EQ(out, c.cp932) << testing::PrintToString(c.bytes);
+    }
 }
 
-// Any cut of the input into pieces gives what the whole gives.
 TEST(Encoding, FakeConvertsAsWindows) {
     for (auto& form : cases::kCp932Forms) {
         char out[4];

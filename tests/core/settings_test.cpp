@@ -35,6 +35,7 @@ TEST(SplitLine, DropsCrAndTabAndCutsAtTheLimitWithoutHalfACharacter) {
     EXPECT_EQ(SplitLine("a\tb\r\nnext", 0, false, &line), 5u);
     EXPECT_EQ(line, "ab");
     EXPECT_EQ(SplitLine("a\tb\r\nnext", 5, false, &line), 5u);  // at the end: one more than was left
+    EXPECT_EQ(SplitLine("ab\nc\td", 3, false, &line), 4u);
     EXPECT_EQ(SplitLine(std::string(600, 'a') + "\nb", 0, false, &line), 601u);
     EXPECT_EQ(line.size(), 517u);
     EXPECT_EQ(SplitLine(std::string(3000, 'b'), 0, true, &line), 3001u);

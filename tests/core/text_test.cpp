@@ -12,10 +12,11 @@ namespace {
 constexpr size_t npos = std::string_view::npos;
 
 TEST(Cp932Text, SearchCompareNumbersAndBoundedCopy) {
-    const struct { const char *text, *needle; size_t at; } finds[] = {
+    const struct { std::string text; const char* needle; size_t at; } finds[] = {
         {"Hello World", "WORLD", 6}, {"abc", "", 0}, {"ab", "abc", npos},
         {"\x82\x81", "\x82\x60", npos},  // ａ and Ａ are no letters to fold
         {"\x95\x5C\\", "\\", 2},          // 表: its second byte is a backslash
+        {"aaaaab" + std::string(34, 'a'), "B", 5},  // one byte, inside a block of sixteen
     };
     for (auto& c : finds) EXPECT_EQ(FindI(c.text, c.needle), c.at) << c.text;
     EXPECT_TRUE(StartsWithI("%END of it", "%end") && !StartsWithI("%en", "%end") && !EqualsI(".txt", ".txt "));
