@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (auto& piece : pieces) piece = input.ConsumeIntegralInRange<size_t>(0, 9);
     const std::string bytes = input.ConsumeRemainingBytesAsString();
 
-    const qv::DetectedCode detected = qv::DetectTextCode(bytes, true, qv::CodeMode::automatic);
+    const qv::DetectedCode detected = qv::DetectTextCode(bytes, qv::CodeMode::automatic);
     FUZZ_CHECK(detected.markLength <= bytes.size());
     FUZZ_CHECK(Decode(code, bytes, pieces) == Decode(code, bytes, {}));
     return 0;

@@ -6,43 +6,39 @@
 namespace qv {
 
 namespace {
+
 bool StartsWith(std::string_view text, std::string_view mark) { return text.substr(0, mark.size()) == mark; }
-}  // namespace
-
-// Code-page-932 text almost never passes: most of its lead bytes are UTF-8
-// continuation bytes. All-ASCII text proves nothing and stays cp932.
-bool LooksLikeUtf8(std::string_view block, bool wholeFile) {
-    bool multiByte = false;
-    size_t i = 0;
-    for (;;) {
-        i += AsciiPrefixLength(block.substr(i));
-        if (i == block.size()) return multiByte;
-        const CharRead read = ReadUtf8Char(block.substr(i));
-        if (read.status == CharRead::invalid) return false;
-        // The file goes on past the block, maybe with the rest of this character.
-        if (read.status == CharRead::cut) return multiByte && !wholeFile;
-        multiByte = true;
-        i += read.length;
-    }
-}
-
-bool HasInvalidUtf8(std::string_view text) {
-    for (size_t i = AsciiPrefixLength(text); i < text.size(); i += AsciiPrefixLength(text.substr(i))) {
-        const CharRead read = ReadUtf8Char(text.substr(i));
-        if (read.status == CharRead::invalid) return true;
-        if (read.status == CharRead::cut) return false;
-        i += read.length;
-    }
-    return false;
-}
 
 bool ReadMark(std::string_view start, DetectedCode* found) {
-    if (StartsWith(start, "\xEF\xBB\xBF")) *found = {TextCode::utf8, 3};
-    else if (StartsWith(start, "\xFF\xFE")) *found = {TextCode::utf16le, 2};
-    else if (StartsWith(start, "\xFE\xFF")) *found = {TextCode::utf16be, 2};
+    if (StartsWith(start, "\xEF\xBB\xBF")) *found = {TextCode::utf8, 3, true};
+    else if (StartsWith(start, "\xFF\xFE")) *found = {TextCode::utf16le, 2, true};
+    else if (StartsWith(start, "\xFE\xFF")) *found = {TextCode::utf16be, 2, true};
     else return false;
     return true;
 }
+
+// C2-DF then A1-BF is valid UTF-8 and also two cp932 half-width katakana.
+bool CouldBeHalfWidthKana(std::string_view sequence) {
+    return sequence.size() == 2 && static_cast<unsigned char>(sequence[1]) >= 0xA1;
+}
+
+enum class Utf8Evidence { invalid, none, found };
+
+// Code-page-932 text almost never passes: most of its lead bytes are UTF-8
+// continuation bytes.
+Utf8Evidence ReadUtf8Evidence(std::string_view block) {
+    Utf8Evidence evidence = Utf8Evidence::none;
+    for (size_t i = AsciiPrefixLength(block); i < block.size(); i += AsciiPrefixLength(block.substr(i))) {
+        const CharRead read = ReadUtf8Char(block.substr(i));
+        if (read.status == CharRead::invalid) return Utf8Evidence::invalid;
+        if (read.status == CharRead::cut) break;
+        if (!CouldBeHalfWidthKana(block.substr(i, read.length))) evidence = Utf8Evidence::found;
+        i += read.length;
+    }
+    return evidence;
+}
+
+}  // namespace
 
 CodeMode ParseCodeMode(std::string_view value) {
     value = value.substr(0, value.find_last_not_of(' ') + 1);
@@ -51,12 +47,16 @@ CodeMode ParseCodeMode(std::string_view value) {
     return CodeMode::automatic;
 }
 
-DetectedCode DetectTextCode(std::string_view firstBlock, bool wholeFile, CodeMode mode) {
-    if (mode == CodeMode::cp932) return {TextCode::cp932, 0};
-    DetectedCode marked;
-    if (ReadMark(firstBlock, &marked)) return marked;
-    if (mode == CodeMode::utf8 || LooksLikeUtf8(firstBlock, wholeFile)) return {TextCode::utf8, 0};
-    return {TextCode::cp932, 0};
+DetectedCode DetectTextCode(std::string_view block, CodeMode mode, bool fromStart) {
+    if (mode == CodeMode::cp932) return {TextCode::cp932, 0, true};
+    DetectedCode marked{};
+    if (fromStart && ReadMark(block, &marked)) return marked;
+    if (mode == CodeMode::utf8) return {TextCode::utf8, 0, true};
+    switch (ReadUtf8Evidence(block)) {
+    case Utf8Evidence::invalid: return {TextCode::cp932, 0, true};
+    case Utf8Evidence::found: return {TextCode::utf8, 0, false};
+    default: return {TextCode::cp932, 0, false};
+    }
 }
 
 }  // namespace qv

@@ -19,21 +19,18 @@ constexpr size_t kDetectBlockBytes = 64 * 1024;
 struct DetectedCode {
     TextCode code;
     size_t markLength;  // the byte-order mark, which the reader skips
+    bool settled;       // more of the first block cannot change the code
 };
 
-// firstBlock: the first min(kDetectBlockBytes, file size) bytes; wholeFile: it
-// is all of the file. Mode cp932 takes every file as it is, marks included.
-// Otherwise a byte-order mark decides; without one, mode utf8 gives utf8, and
-// automatic gives utf8 only for valid UTF-8 with a multi-byte character.
-DetectedCode DetectTextCode(std::string_view firstBlock, bool wholeFile, CodeMode mode);
-
-// The parts of that rule, for a reader that decides as late as it can:
-// a byte-order mark at the start of a file;
-bool ReadMark(std::string_view start, DetectedCode* found);
-// valid UTF-8 with a multi-byte character (a character cut by the end of a
-// block that is not the whole file does not count against it);
-bool LooksLikeUtf8(std::string_view block, bool wholeFile);
-// an invalid sequence (a character cut by the end is none).
-bool HasInvalidUtf8(std::string_view text);
+// The code of a file from its first block: min(kDetectBlockBytes, size) bytes,
+// or a start of them, for which settled tells whether the rest matters.
+// fromStart is false for a block that follows ASCII already read: no mark can
+// be there, and ASCII tells nothing. Mode cp932 takes every file as it is,
+// marks included. Otherwise a byte-order mark decides; without one, mode utf8
+// gives utf8, and automatic gives utf8 only for valid UTF-8 that holds a
+// sequence code page 932 would not read as two half-width katakana (stored
+// cp932 files of kana only rely on that). A character cut by the block's end,
+// which may be the file's, counts neither way.
+DetectedCode DetectTextCode(std::string_view block, CodeMode mode, bool fromStart = true);
 
 }  // namespace qv

@@ -72,29 +72,22 @@ bool TextStream::Choose(TextCode code) {
     return true;
 }
 
-// The code, once anything but ASCII is met (ASCII reads alike in every code but
-// UTF-16, which only a mark tells). Leaves it open while the next byte is ASCII.
+// The code, once anything but ASCII is met: ASCII reads alike in every code
+// that no mark announces, so it is handed out while the code waits.
 bool TextStream::Decide() {
-    if (mode_ == CodeMode::cp932) return Choose(TextCode::cp932);
     const size_t at = rawOffset_ + rawBegin_;
-    if (at == 0) {
-        if (!ReadAhead(3)) return false;
-        DetectedCode marked;
-        if (ReadMark(Raw(), &marked)) {
-            rawBegin_ += marked.markLength;
-            return Choose(marked.code);
-        }
-        if (mode_ == CodeMode::utf8) return Choose(TextCode::utf8);
+    if (!ReadAhead(3)) return false;  // room for a mark
+    const size_t rest = at < kDetectBlockBytes ? kDetectBlockBytes - at : 0;
+    if (mode_ == CodeMode::automatic && rest > 0 && (Unread() == 0 || static_cast<unsigned char>(Raw()[0]) < 0x80))
+        return true;
+    // What is read already settles most cp932 text, without reading on.
+    DetectedCode found = DetectTextCode(Raw().substr(0, rest), mode_, at == 0);
+    if (!found.settled) {
+        if (!ReadAhead(rest)) return false;
+        found = DetectTextCode(Raw().substr(0, rest), mode_, at == 0);
     }
-    if (at >= kDetectBlockBytes) return Choose(TextCode::cp932);  // the first block was ASCII
-    if (Unread() == 0 || static_cast<unsigned char>(Raw()[0]) < 0x80) return true;
-    // The rest of the first block decides; an invalid sequence in what is read
-    // already decides without reading on, as for most cp932 text.
-    const size_t rest = kDetectBlockBytes - at;
-    if (HasInvalidUtf8(Raw().substr(0, rest))) return Choose(TextCode::cp932);
-    if (!ReadAhead(rest)) return false;
-    const std::string_view block = Raw().substr(0, rest);
-    return Choose(LooksLikeUtf8(block, ended_ && block.size() == Unread()) ? TextCode::utf8 : TextCode::cp932);
+    rawBegin_ += found.markLength;
+    return Choose(found.code);
 }
 
 bool TextStream::Decode(std::string_view text, bool last, std::string_view* piece) {

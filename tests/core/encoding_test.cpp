@@ -36,51 +36,56 @@ TEST(Encoding, Detection) {
     const std::string ascii(1000, 'a');
     const struct {
         std::string block;
-        bool wholeFile;
         CodeMode mode;
         TextCode code;
         size_t mark;
     } cases[] = {
-        {"\xEF\xBB\xBF" "abc", true, CodeMode::automatic, TextCode::utf8, 3},
-        {"\xFF\xFE" "a\0"s, true, CodeMode::automatic, TextCode::utf16le, 2},
-        {"\xFE\xFF\0a"s, true, CodeMode::automatic, TextCode::utf16be, 2},
-        {"\xEF\xBB\xBF", true, CodeMode::automatic, TextCode::utf8, 3},
-        {"\xFF\xFE", true, CodeMode::utf8, TextCode::utf16le, 2},
-        {"\xEF\xBB\xBF" + kUtf8Settings, true, CodeMode::cp932, TextCode::cp932, 0},
-        {"", true, CodeMode::automatic, TextCode::cp932, 0},
-        {"", true, CodeMode::utf8, TextCode::utf8, 0},
-        {ascii, true, CodeMode::automatic, TextCode::cp932, 0},
-        {kCp932Memo, true, CodeMode::automatic, TextCode::cp932, 0},
-        {kCp932Memo, true, CodeMode::utf8, TextCode::utf8, 0},
-        {"\xB1\xB2\xB3", true, CodeMode::automatic, TextCode::cp932, 0},      // ｱｲｳ
-        {"\xC3\xDE\xB0\xC0", true, CodeMode::automatic, TextCode::cp932, 0},  // ﾃﾞｰﾀ: C3 leads in UTF-8
-        {kCp932Memo + "\x93", false, CodeMode::automatic, TextCode::cp932, 0},  // and half of 日 at the edge
-        // A UTF-8 character cut by the block's edge counts neither way.
-        {kUtf8Settings + "\xE5\xAE", false, CodeMode::automatic, TextCode::utf8, 0},
-        {kUtf8Settings + "\xE5\xAE", true, CodeMode::automatic, TextCode::cp932, 0},
-        {ascii + "\xE5\xAE", false, CodeMode::automatic, TextCode::cp932, 0},
+        {"\xEF\xBB\xBF" "abc", CodeMode::automatic, TextCode::utf8, 3},
+        {"\xFF\xFE" "a\0"s, CodeMode::automatic, TextCode::utf16le, 2},
+        {"\xFE\xFF\0a"s, CodeMode::automatic, TextCode::utf16be, 2},
+        {"\xEF\xBB\xBF", CodeMode::automatic, TextCode::utf8, 3},
+        {"\xFF\xFE", CodeMode::utf8, TextCode::utf16le, 2},
+        {"\xEF\xBB\xBF" + kUtf8Settings, CodeMode::cp932, TextCode::cp932, 0},
+        {"", CodeMode::automatic, TextCode::cp932, 0},
+        {"", CodeMode::utf8, TextCode::utf8, 0},
+        {ascii, CodeMode::automatic, TextCode::cp932, 0},
+        {kCp932Memo, CodeMode::automatic, TextCode::cp932, 0},
+        {kCp932Memo, CodeMode::utf8, TextCode::utf8, 0},
+        {"\xB1\xB2\xB3", CodeMode::automatic, TextCode::cp932, 0},      // ｱｲｳ
+        {"\xC3\xDE\xB0\xC0", CodeMode::automatic, TextCode::cp932, 0},  // ﾃﾞｰﾀ: C3 leads in UTF-8
+        {kCp932Memo + "\x93", CodeMode::automatic, TextCode::cp932, 0},  // and half of 日 at the end
+        // Half-width katakana pairs that are valid UTF-8 (ﾏｽ, ﾄｳ ﾏｽ, 25°C) stay cp932;
+        // any other sequence (×, a kanji) tells UTF-8.
+        {"\xCF\xBD\r\n", CodeMode::automatic, TextCode::cp932, 0},
+        {"\xC4\xB3 \xCF\xBD 0123", CodeMode::automatic, TextCode::cp932, 0},
+        {"25\xC2\xB0" "C", CodeMode::automatic, TextCode::cp932, 0},
+        {"\xC3\x97", CodeMode::automatic, TextCode::utf8, 0},
+        {"\xCF\xBD" + kUtf8Settings, CodeMode::automatic, TextCode::utf8, 0},
+        // A UTF-8 character cut by the block's end, the file's too, counts neither way.
+        {kUtf8Settings + "\xE5\xAE", CodeMode::automatic, TextCode::utf8, 0},
+        {ascii + "\xE5\xAE", CodeMode::automatic, TextCode::cp932, 0},
         // Invalid: overlong, surrogate, above U+10FFFF, bytes never used.
-        {kUtf8Settings + "\xC0\xAF", true, CodeMode::automatic, TextCode::cp932, 0},
-        {kUtf8Settings + "\xE0\x9F\xBF", true, CodeMode::automatic, TextCode::cp932, 0},
-        {kUtf8Settings + "\xF0\x8F\xBF\xBF", true, CodeMode::automatic, TextCode::cp932, 0},
-        {kUtf8Settings + "\xED\xA0\x80", true, CodeMode::automatic, TextCode::cp932, 0},
-        {kUtf8Settings + "\xF4\x90\x80\x80", true, CodeMode::automatic, TextCode::cp932, 0},
-        {kUtf8Settings + "\xC1\xBF", true, CodeMode::automatic, TextCode::cp932, 0},
-        {kUtf8Settings + "\xF5\x80\x80\x80", true, CodeMode::automatic, TextCode::cp932, 0},
+        {kUtf8Settings + "\xC0\xAF", CodeMode::automatic, TextCode::cp932, 0},
+        {kUtf8Settings + "\xE0\x9F\xBF", CodeMode::automatic, TextCode::cp932, 0},
+        {kUtf8Settings + "\xF0\x8F\xBF\xBF", CodeMode::automatic, TextCode::cp932, 0},
+        {kUtf8Settings + "\xED\xA0\x80", CodeMode::automatic, TextCode::cp932, 0},
+        {kUtf8Settings + "\xF4\x90\x80\x80", CodeMode::automatic, TextCode::cp932, 0},
+        {kUtf8Settings + "\xC1\xBF", CodeMode::automatic, TextCode::cp932, 0},
+        {kUtf8Settings + "\xF5\x80\x80\x80", CodeMode::automatic, TextCode::cp932, 0},
         // The edges of what is valid.
-        {"\xC2\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", true,
-         CodeMode::automatic, TextCode::utf8, 0},
+        {"\xC2\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", CodeMode::automatic,
+         TextCode::utf8, 0},
     };
     for (auto& c : cases) {
-        const DetectedCode detected = DetectTextCode(c.block, c.wholeFile, c.mode);
+        const DetectedCode detected = DetectTextCode(c.block, c.mode);
         EXPECT_EQ(detected.code, c.code) << testing::PrintToString(c.block);
         EXPECT_EQ(detected.markLength, c.mark) << testing::PrintToString(c.block);
     }
     // A lone non-ASCII byte is seen wherever it falls in the 16-byte steps.
     for (size_t at = 0; at < 40; ++at) {
         const std::string before(at, 'a'), after(20, 'a');
-        EXPECT_EQ(DetectTextCode(before + "\x80" + after + kUtf8Settings, true, CodeMode::automatic).code, TextCode::cp932);
-        EXPECT_EQ(DetectTextCode(before + kUtf8Settings, true, CodeMode::automatic).code, TextCode::utf8);
+        EXPECT_EQ(DetectTextCode(before + "\x80" + after + kUtf8Settings, CodeMode::automatic).code, TextCode::cp932);
+        EXPECT_EQ(DetectTextCode(before + kUtf8Settings, CodeMode::automatic).code, TextCode::utf8);
         EXPECT_EQ(DecodeWhole(TextCode::utf8, before + "\x80" + after), before + "?" + after);
     }
 }
