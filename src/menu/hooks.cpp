@@ -17,22 +17,28 @@ constexpr uint32_t kKeyReleased = 0x80000000u;
 
 bool Highlighted() { return process::menuState.lastSelectedMenu != nullptr; }
 
+// None for an item that opens a submenu: the menu gives its position instead.
+unsigned HighlightedId() {
+    const MenuState& state = process::menuState;
+    return state.lastSelectedOpensSubmenu == 1 ? unsigned(cmdNone) : state.lastSelectedItem;
+}
+
 // The line item of the highlighted id, or -1. The table may describe another
 // submenu than the one highlighted, so an id beyond itemCount is not a line.
 int HighlightedLine() {
-    const unsigned id = process::menuState.lastSelectedItem;
+    const unsigned id = HighlightedId();
     if (!InRange(id, cmdLineFirst, cmdLineLast)) return -1;
     const int k = static_cast<int>(id - cmdLineFirst);
     return k < process::menuItems.itemCount ? k : -1;
 }
 
 int HighlightedKeywordSet() {
-    const unsigned id = process::menuState.lastSelectedItem;
+    const unsigned id = HighlightedId();
     return InRange(id, cmdGrepSetFirst, cmdGrepSetLast) ? static_cast<int>(id - cmdGrepSetFirst) : -1;
 }
 
 int HighlightedLauncher() {
-    const unsigned id = process::menuState.lastSelectedItem;
+    const unsigned id = HighlightedId();
     return InRange(id, cmdLauncherFirst, cmdLauncherLast) ? static_cast<int>(id - cmdLauncherFirst) : -1;
 }
 
@@ -89,8 +95,8 @@ bool RightButton() {
         CopyLineItem(k);
         return true;
     }
-    const unsigned id = process::menuState.lastSelectedItem;
-    if (InRange(id, cmdLineFirst, cmdLineLast)) return false;  // not a line of the table
+    const unsigned id = HighlightedId();
+    if (InRange(id, cmdLineFirst, cmdLineLast) || id == cmdNone) return false;  // not a line of the table, or no command
     if (int n = HighlightedLauncher(); n >= 0) {
         if (!IsClipLauncher(n)) return false;
         CopyForLauncher(n);

@@ -33,9 +33,16 @@ void OnInitMenuPopup(os::Menu popup, int position) {
 void OnEnterIdle() { ReadLaunchers(kMaxLaunchers); }
 
 void OnMenuSelect(uint32_t wParam, os::Menu menu) {
-    process::menuState.lastSelectedItem = uint16_t(wParam & 0xFFFF);
-    process::menuState.lastSelectedMenu = menu;
-    process::menuState.lastSelectByMouse = (wParam >> 16) & kMfMouseSelect ? 1 : 0;
+    MenuState& state = process::menuState;
+    const uint16_t item = uint16_t(wParam & 0xFFFF);
+    const unsigned flags = wParam >> 16;
+    // A right press left to the menu belongs to the item it was pressed on: the
+    // highlight moving on (not the menu closing) takes it back.
+    if (menu && (item != state.lastSelectedItem || menu != state.lastSelectedMenu)) state.alternateChoice = 0;
+    state.lastSelectedItem = item;
+    state.lastSelectedMenu = menu;
+    state.lastSelectedOpensSubmenu = flags & os::kMfPopup ? 1 : 0;
+    state.lastSelectByMouse = flags & kMfMouseSelect ? 1 : 0;
 }
 
 // The posted click reaches the menu's modal loop, which then closes the menu.

@@ -8,6 +8,7 @@
 #include "fake_os.h"
 #include "lines/filters.h"
 #include "line_items.h"
+#include "menu/tracking.h"
 
 namespace qv {
 namespace {
@@ -16,6 +17,7 @@ using testing_items::Mark;
 using testing_items::SetLauncher;
 
 constexpr uint32_t kPressed = 0x00000001u;
+constexpr unsigned kOpensSubmenu = os::kMfPopup << 16;  // WM_MENUSELECT's flag: the low word is a position
 
 class HookTest : public ::testing::Test {
 protected:
@@ -30,10 +32,7 @@ protected:
             os::AppendMenuItem(menu, os::kMfString, id, "item");
         fake::clipboard = "old";
     }
-    void Highlight(unsigned id) {
-        process::menuState.lastSelectedMenu = menu;
-        process::menuState.lastSelectedItem = static_cast<uint16_t>(id);
-    }
+    void Highlight(unsigned item) { OnMenuSelect(item, menu); }
     bool Key(unsigned key, int code = 0) { return MenuKeyboardHookAction(code, key, kPressed); }
     std::string Clipboard() const { return fake::clipboard.value_or("<none>"); }
     os::Menu menu = nullptr;
@@ -52,6 +51,9 @@ TEST_F(HookTest, DecisionTable) {
         {mouse, 0, kWmRButtonDown, 1020, false, 1, 0, 0, "old"},  // a command: the dispatch sees the right button
         {mouse, 0, kWmRButtonDown, 6001, false, 1, 0, 0, "old"},
         {mouse, 0, kWmRButtonDown, 5004, false, 0, 0, 0, "old"},
+        // A file item, the launchers' or the keyword sets' item: a position, no command.
+        {mouse, 0, kWmRButtonDown, kOpensSubmenu | 0, false, 0, 0, 0, "old"},
+        {mouse, 0, kWmRButtonDown, kOpensSubmenu | 12, false, 0, 0, 0, "old"},
         {mouse, 0, 0x205, 1020, false, 0, 0, 0, "old"},  // right button released
         {mouse, 0, 0x201, 5001, false, 0, 0, 0, "old"},  // left button
         {mouse, 0, kWmRButtonDown, 0, false, 0, 0, 0, "old"}, {mouse, 0, kWmMButtonDown, 1051, false, 0, 0, 0, "old"},
@@ -91,6 +93,12 @@ TEST_F(HookTest, TheReleaseOfAPressActedOnIsSwallowedOnce) {
     Highlight(1020);
     EXPECT_FALSE(MenuMouseHookAction(0, kWmRButtonDown));  // left to the menu, an alternate choice
     EXPECT_FALSE(MenuMouseHookAction(0, kWmRButtonUp));
+    OnMenuSelect(0xFFFF0000u, nullptr);  // the menu closing on that choice keeps it
+    EXPECT_EQ(process::menuState.alternateChoice, 1);
+    Highlight(1020);
+    MenuMouseHookAction(0, kWmRButtonDown);
+    Highlight(1030);  // the highlight moved on: the next choice is a plain one
+    EXPECT_EQ(process::menuState.alternateChoice, 0);
 }
 
 TEST_F(HookTest, AKeyLookedAtThenRemovedActsOnce) {

@@ -38,3 +38,19 @@ def test_a_right_click_copies_the_pointed_line_and_the_menu_stays_open():
     run.wait()
     check(run.clipboard in [cp932(line) for line in LINES], "clipboard %r" % run.clipboard)
     check(box.recorded() == [], "a program was run")
+
+
+def test_a_right_press_on_a_file_item_chooses_nothing_and_next_shows_the_next_file():
+    box = Sandbox("hooks_submenu")
+    box.file("docs/a.txt", "in a")
+    box.file("docs/b.txt", "in b")
+    box.settings("[system]\n%end\n" + exec_section(("recorder | rec", "%P")))
+    run = box.start(box.win("docs"))
+    menu = run.wait_window()
+    left, top, _, _ = geometry(menu)
+    run.act("mousemove", left + 20, top + 8, quiet=True)  # over a.txt, which the first Down highlighted
+    run.act("click", "3")  # opens its submenu, choosing nothing
+    run.keys(menu, "Down", "Down", "Return")  # in the submenu: its line, then "&> Next"
+    run.keys(run.wait_window(), "Down", "Return")  # b.txt's page, its line
+    run.wait()
+    check(box.wait_recorded()[0][b"cmdline"] == box.recorder_command(box.win("docs\\b.txt")), "not b.txt's page")
