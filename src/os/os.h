@@ -28,6 +28,8 @@ bool GetFileSize(File file, uint64_t* size);
 bool ReadFile(File file, char* buffer, size_t count, size_t* got);
 void CloseFile(File file);
 bool GetFullPathName(const char* name, std::string* fullPath);  // false on failure
+// GetLongPathNameA: an existing path with each 8.3 name in its long form.
+bool GetLongPathName(const char* path, std::string* longPath);  // false on failure
 // SearchPathA with no extension; pathList null means the system's search order.
 // Succeeds only with a result of 1..259 characters.
 bool SearchPath(const char* pathList, const char* name, std::string* found);

@@ -8,6 +8,7 @@
 #undef PathFileExists
 #undef PathIsDirectory
 #undef GetFullPathName
+#undef GetLongPathName
 #undef SearchPath
 #undef FindFirstFile
 #undef FindNextFile
@@ -65,7 +66,8 @@ bool PathIsDirectory(const char* path) {
 }
 
 File OpenFileRead(const char* path, OpenMode mode) {
-    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr,
+    // Shared as a viewer shares: a log another program is writing can be read.
+    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 mode == OpenMode::always ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                 nullptr);
     return handle == INVALID_HANDLE_VALUE ? nullptr : reinterpret_cast<File>(handle);
@@ -85,19 +87,25 @@ bool ReadFile(File file, char* buffer, size_t count, size_t* got) {
 }
 void CloseFile(File file) { CloseHandle(Handle(file)); }
 
+namespace {
+// A path an ANSI function wrote: it fits in MAX_PATH or is none.
+bool TakePath(DWORD length, const char* buffer, std::string* path) {
+    if (length == 0 || length >= MAX_PATH) return false;
+    *path = buffer;
+    return true;
+}
+}  // namespace
 bool GetFullPathName(const char* name, std::string* fullPath) {
     char buffer[MAX_PATH];
-    DWORD length = GetFullPathNameA(name, MAX_PATH, buffer, nullptr);
-    if (length == 0 || length >= MAX_PATH) return false;
-    *fullPath = buffer;
-    return true;
+    return TakePath(GetFullPathNameA(name, MAX_PATH, buffer, nullptr), buffer, fullPath);
+}
+bool GetLongPathName(const char* path, std::string* longPath) {
+    char buffer[MAX_PATH];
+    return TakePath(GetLongPathNameA(path, buffer, MAX_PATH), buffer, longPath);
 }
 bool SearchPath(const char* pathList, const char* name, std::string* found) {
     char buffer[MAX_PATH];
-    DWORD length = SearchPathA(pathList, name, nullptr, MAX_PATH, buffer, nullptr);
-    if (length == 0 || length >= MAX_PATH) return false;
-    *found = buffer;
-    return true;
+    return TakePath(SearchPathA(pathList, name, nullptr, MAX_PATH, buffer, nullptr), buffer, found);
 }
 
 Find FindFirstFile(const char* pattern, FindEntry* entry) {

@@ -66,9 +66,9 @@ std::string CleanToken(std::string token) {
     return token.substr(first, token.find_last_not_of(' ') - first + 1);
 }
 
-// A start path is kept as its full path, which also writes a slash as a backslash: a
-// relative path names nothing in the folder a launched program starts in, and
-// a slash would not compare equal to the listed paths.
+// A start path is kept as its full and long path, which also writes a slash as
+// a backslash: a relative path names nothing in the folder a launched program
+// starts in, and a slash or an 8.3 name would not compare equal to the listed paths.
 bool TryStartPath(const std::string& token) {
     std::string path = CleanToken(token);
     if (path.empty()) return false;
@@ -76,6 +76,7 @@ bool TryStartPath(const std::string& token) {
     if (!folder && !os::PathFileExists(path.c_str())) return false;
     std::string full;
     if (os::GetFullPathName(path.c_str(), &full)) path = full;
+    if (os::GetLongPathName(path.c_str(), &full)) path = full;
     if (folder && EndsWithBackslash(path)) path.pop_back();
     if (path.size() >= 260) return false;
     process::startPath = path;

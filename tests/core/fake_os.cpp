@@ -283,6 +283,11 @@ bool GetFullPathName(const char* name, std::string* fullPath) {
     return true;
 }
 
+bool GetLongPathName(const char* path, std::string* longPath) {  // the fake has no short names
+    *longPath = path;
+    return true;
+}
+
 bool SearchPath(const char* pathList, const char* name, std::string* found) {
     std::vector<std::string> folders;
     if (pathList) {

@@ -82,4 +82,21 @@ TEST_F(SeamTest, AStartPathOf259CharactersIsReadAndOneOf260IsNone) {
     EXPECT_EQ(qv::process::startMode, 0);
 }
 
+// A log another program holds open for writing is read, and a start file named
+// by its 8.3 name is kept by the long name the folder listing shows.
+TEST_F(SeamTest, AFileHeldOpenForWritingIsReadAndAShortStartNameIsMadeLong) {
+    folder.MakeFolder("long folder name");
+    folder.Write("long folder name\\memorandum.txt", "first\r\n");
+    const std::string full = folder / "long folder name\\memorandum.txt";
+    HANDLE writer = CreateFileA(full.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(qv::ReadPage(full.c_str(), qv::ViewStyle()), qv::PageRead::ok);
+    CloseHandle(writer);
+    char shortPath[MAX_PATH];
+    ASSERT_NE(GetShortPathNameA(full.c_str(), shortPath, MAX_PATH), 0u);
+    ASSERT_NE(shortPath, full);
+    qv::FindStartPath(shortPath);
+    EXPECT_EQ(qv::process::startPath.view(), full);
+}
+
 }  // namespace
