@@ -98,11 +98,14 @@ constexpr int kVkShift = 0x10, kVkControl = 0x11, kVkPrior = 0x21, kVkNext = 0x2
 bool IsKeyDown(int virtualKey);  // high bit of GetKeyState
 void SendKeyPress(int virtualKey);  // keybd_event press, then release
 
-// ---- clipboard (CF_TEXT), sound, messages, shell
-bool ClipboardHasText();                  // IsClipboardFormatAvailable
-bool ClipboardGetText(std::string* text);  // false: cannot open, or no data
-// Replaces the content with the pieces joined, owned by owner (a null owner
-// makes SetClipboardData fail); false leaves it as it was.
+// ---- clipboard (code-page-932 text), sound, messages, shell
+bool ClipboardHasText();                  // IsClipboardFormatAvailable, Unicode or ANSI text
+// The Unicode text in code page 932 ("?" for what it lacks), or the CF_TEXT
+// bytes where they read as that text; false: cannot open, or no data.
+bool ClipboardGetText(std::string* text);
+// Replaces the content with the pieces joined, as CF_TEXT, as CF_UNICODETEXT
+// converted from code page 932, and CF_LOCALE Japanese, owned by owner; false
+// (no owner, no memory, the clipboard busy) leaves it as it was.
 bool ClipboardSetText(Window owner, const std::string_view* pieces, size_t count);
 void InformationBeep();                   // MessageBeep(MB_ICONASTERISK)
 void ShowErrorBox(Window owner, const char* text, const char* title);  // MB_ICONERROR

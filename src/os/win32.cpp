@@ -3,6 +3,8 @@
 
 #include <climits>
 #include <cstring>
+#include <cwchar>
+#include <string_view>
 
 // The seam keeps the plain Win32 names; the ANSI functions are called by name.
 #undef PathFileExists
@@ -236,45 +238,115 @@ void SendKeyPress(int virtualKey) {
     keybd_event(static_cast<BYTE>(virtualKey), 0, KEYEVENTF_KEYUP, 0);
 }
 
-bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != 0; }
+namespace {
+// MultiByteToWideChar(932) into out, which has room for one unit per byte; the
+// number of units made, or -1.
+ptrdiff_t Cp932ToWide(std::string_view text, wchar_t* out) {
+    constexpr size_t kPiece = 1 << 20;  // bytes per call, far inside the API's int counts
+    ptrdiff_t made = 0;
+    while (!text.empty()) {
+        size_t count = text.size() < kPiece ? text.size() : kPiece;
+        if (count < text.size()) {  // a double-byte character stays whole
+            size_t end = 0;
+            while (end < count) end += IsDBCSLeadByteEx(932, static_cast<BYTE>(text[end])) ? 2 : 1;
+            count = end;
+        }
+        const int units = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(count), out + made,
+                                              static_cast<int>(count));
+        if (units <= 0) return -1;
+        made += units;
+        text.remove_prefix(count);
+    }
+    return made;
+}
+// Whether the code-page-932 text reads as the Unicode one.
+bool SaysTheSame(std::string_view text, std::wstring_view unicode) {
+    std::wstring read(text.size(), L'\0');
+    const ptrdiff_t units = Cp932ToWide(text, read.data());
+    return units >= 0 && std::wstring_view(read.data(), units) == unicode;
+}
+HGLOBAL NewBlock(size_t size) { return GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size); }
+}  // namespace
+
+bool ClipboardHasText() {
+    return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
+}
+// The Unicode text is what was copied: the CF_TEXT that Windows makes from it
+// follows the keyboard layout active at the time, and an English one garbles
+// Japanese. Where the CF_TEXT says the same (our own copies), its bytes are
+// kept, as code page 932 writes some characters in two ways.
 bool ClipboardGetText(std::string* text) {
     if (!OpenClipboard(nullptr)) return false;
-    bool ok = false;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (auto bytes = static_cast<const char*>(GlobalLock(data))) {
-            *text = std::string(bytes, strnlen(bytes, GlobalSize(data)));
-            GlobalUnlock(data);
-            ok = true;
+    HANDLE ansi = GetClipboardData(CF_TEXT), unicode = GetClipboardData(CF_UNICODETEXT);
+    auto bytes = ansi ? static_cast<const char*>(GlobalLock(ansi)) : nullptr;
+    auto wide = unicode ? static_cast<const wchar_t*>(GlobalLock(unicode)) : nullptr;
+    bool ok = bytes || wide;
+    if (bytes) *text = std::string(bytes, strnlen(bytes, GlobalSize(ansi)));
+    if (wide) {
+        const std::wstring_view copied(wide, wcsnlen(wide, GlobalSize(unicode) / sizeof(wchar_t)));
+        if (!bytes || !SaysTheSame(*text, copied)) {
+            text->assign(2 * copied.size(), '\0');
+            size_t written = 0;
+            ok = WideToCp932(std::u16string_view(reinterpret_cast<const char16_t*>(copied.data()), copied.size()),
+                             text->data(), text->size(), &written);
+            text->resize(written);
         }
+        GlobalUnlock(unicode);
     }
+    if (bytes) GlobalUnlock(ansi);
     CloseClipboard();
     return ok;
 }
 bool ClipboardSetText(Window owner, const std::string_view* pieces, size_t count) {
+    // Opened without an owner, the clipboard would be emptied and then refuse the text.
+    if (!owner) return false;
     size_t size = 0;
     for (size_t i = 0; i < count; ++i) size += pieces[i].size();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + 1);
-    if (!block) return false;
-    auto bytes = static_cast<char*>(GlobalLock(block));
-    if (!bytes) {
-        GlobalFree(block);
-        return false;
+    // CF_TEXT as it always was; CF_UNICODETEXT converted here with code page 932,
+    // where Windows would use the keyboard layout's; CF_LOCALE for the programs
+    // that convert CF_TEXT themselves.
+    struct {
+        UINT format;
+        HGLOBAL block;
+    } items[] = {{CF_UNICODETEXT, NewBlock((size + 1) * sizeof(wchar_t))},
+                 {CF_TEXT, NewBlock(size + 1)},
+                 {CF_LOCALE, NewBlock(sizeof(LCID))}};
+    auto freeUntaken = [&items] {
+        for (auto& item : items)
+            if (item.block) GlobalFree(item.block);
+    };
+    ptrdiff_t units = -1;
+    if (items[0].block && items[1].block && items[2].block) {
+        auto wide = static_cast<wchar_t*>(GlobalLock(items[0].block));
+        auto bytes = static_cast<char*>(GlobalLock(items[1].block));
+        auto locale = static_cast<LCID*>(GlobalLock(items[2].block));
+        if (wide && bytes && locale) {
+            size_t at = 0;
+            for (size_t i = 0; i < count; at += pieces[i++].size())
+                if (!pieces[i].empty()) std::memcpy(bytes + at, pieces[i].data(), pieces[i].size());
+            units = Cp932ToWide(std::string_view(bytes, size), wide);
+            *locale = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), SORT_DEFAULT);
+        }
+        for (auto& item : items) GlobalUnlock(item.block);
+        // Japanese takes fewer units than bytes.
+        if (units >= 0)
+            if (HGLOBAL smaller = GlobalReAlloc(items[0].block, (units + 1) * sizeof(wchar_t), 0)) items[0].block = smaller;
     }
-    for (size_t i = 0; i < count; bytes += pieces[i++].size())
-        if (!pieces[i].empty()) std::memcpy(bytes, pieces[i].data(), pieces[i].size());
-    GlobalUnlock(block);
-    if (!OpenClipboard(Hwnd(owner))) {
-        GlobalFree(block);
+    // Everything is made before the clipboard is emptied, so a failure up to
+    // here leaves it as it was.
+    if (units < 0 || !OpenClipboard(Hwnd(owner))) {
+        freeUntaken();
         return false;
     }
     EmptyClipboard();
-    if (!SetClipboardData(CF_TEXT, block)) {
-        GlobalFree(block);
-        CloseClipboard();
-        return false;
+    bool ok = true;
+    for (auto& item : items) {
+        if (SetClipboardData(item.format, item.block)) item.block = nullptr;  // the clipboard's now
+        else ok = false;
     }
     CloseClipboard();
-    return true;
+    freeUntaken();
+    return ok;
 }
 void InformationBeep() { MessageBeep(MB_ICONASTERISK); }
 void ShowErrorBox(Window owner, const char* text, const char* title) {

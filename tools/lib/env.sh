@@ -6,7 +6,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 QV_PACKAGES=(cmake g++ make libgtest-dev googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
-             wine wine64 xvfb xdotool xclip x11-utils python3 imagemagick fonts-ipafont-gothic)
+             wine wine64 xvfb xdotool xclip x11-utils python3 imagemagick fonts-ipafont-gothic locales)
 # Only tools/bench needs these.
 QV_BENCH_PACKAGES=(libbenchmark-dev libx11-dev grep)
 
@@ -53,6 +53,11 @@ qv_wine_prefix() {
 
 # Wine with the ANSI code page 932, which a Japanese locale gives it.
 qv_wine() { env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "$@"; }
+# The same code page with the English keyboard layout, which follows LC_MESSAGES;
+# the locales are the win64 build's (tests/CMakeLists.txt).
+qv_wine_english() {
+    env -u LC_ALL -u LANG LOCPATH="$QV_ROOT/build/win64/locale" LC_CTYPE=ja_JP.UTF-8 LC_MESSAGES=en_US.UTF-8 "$@"
+}
 
 qv_stop_wine() { wineserver -k >/dev/null 2>&1 || true; }
 
