@@ -4,11 +4,14 @@
 
 #include "common/state.h"
 #include "menu/pages.h"
+#include "menu/popup.h"
 
 namespace {
 
+// The style's height is as seen at 100 %: the menu's monitor scales it.
 HFONT CreateMenuFont(const qv::ViewStyle& style) {
-    return CreateFontA(style.fontHeight, 0, 0, 0, style.fontWeight, style.fontItalic, FALSE, FALSE,
+    const int height = qv::ScaleToDpi(style.fontHeight, qv::process::menuPlacement.dpi);
+    return CreateFontA(height, 0, 0, 0, style.fontWeight, style.fontItalic, FALSE, FALSE,
                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
                        FF_MODERN | FIXED_PITCH, style.fontFace.c_str());
 }

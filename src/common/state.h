@@ -128,6 +128,7 @@ struct MenuPlacement {
     int x = 0;
     int y = 0;
     unsigned flags = 0;
+    int dpi = 0;  // of the menu's monitor, which the owner-drawn font's height follows; 0 unknown
 };
 
 struct FileEntry {

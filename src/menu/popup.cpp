@@ -1,5 +1,8 @@
 #include "menu/popup.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <string>
 
 #include "common/path_split.h"
@@ -13,6 +16,7 @@ namespace qv {
 namespace {
 
 constexpr unsigned kCentred = os::kTpmCenterAlign | os::kTpmVCenterAlign;
+constexpr int kBaseDpi = 96;  // 100 %
 
 MenuPlacement ScreenCentre() {
     const ScreenMetrics& screen = process::screenMetrics;
@@ -32,6 +36,16 @@ MenuPlacement AtCursor(unsigned alignment) {
     os::Point cursor;
     if (process::screenMetrics.mouseButtons == 0 || !os::GetCursorPos(&cursor)) return ScreenCentre();
     return {cursor.x, cursor.y, kTrackBaseFlags | alignment};
+}
+
+MenuPlacement ByPositionMode() {
+    switch (process::settings.positionMode) {
+    case positionActive: return OverActiveWindow();
+    case positionFixed: return {process::settings.fixedX, process::settings.fixedY, kTrackBaseFlags};
+    case positionMouse: return AtCursor(0);
+    case positionMouse2: return AtCursor(os::kTpmVCenterAlign);
+    default: return ScreenCentre();
+    }
 }
 
 void AppendFileItem(os::Menu root, unsigned flags, int index) {
@@ -84,19 +98,26 @@ void DestroySubmenus(os::Menu menu) {
 
 }  // namespace
 
-MenuPlacement PlaceMenu(int menuType) {
+MenuPlacement PlaceMenu(os::Window window, int menuType) {
     if (menuType == folderListAgain || menuType == textPageAgain) {
         MenuPlacement stored = process::menuPlacement;
         stored.flags |= kTrackBaseFlags;  // the choice must come back as the result
         return stored;
     }
-    switch (process::settings.positionMode) {
-    case positionActive: return OverActiveWindow();
-    case positionFixed: return {process::settings.fixedX, process::settings.fixedY, kTrackBaseFlags};
-    case positionMouse: return AtCursor(0);
-    case positionMouse2: return AtCursor(os::kTpmVCenterAlign);
-    default: return ScreenCentre();
+    MenuPlacement place = ByPositionMode();
+    // The fixed point picks its monitor as written; only then is it scaled.
+    place.dpi = os::GetMonitorDpi(window, {place.x, place.y});
+    if (process::settings.positionMode == positionFixed) {
+        place.x = ScaleToDpi(place.x, place.dpi);
+        place.y = ScaleToDpi(place.y, place.dpi);
     }
+    return place;
+}
+
+int ScaleToDpi(int pixels, int dpi) {
+    if (dpi <= kBaseDpi) return pixels;
+    const int64_t scaled = int64_t(pixels) * dpi, half = pixels < 0 ? -kBaseDpi / 2 : kBaseDpi / 2;
+    return int(std::clamp<int64_t>((scaled + half) / kBaseDpi, INT_MIN, INT_MAX));
 }
 
 void BuildFolderList(os::Menu root) {
@@ -133,7 +154,7 @@ void ShowPopupMenu(os::Window window, int menuType) {
     os::Menu root = os::CreatePopupMenu();
     if (!root) return;
     FillRootMenu(root, menuType);
-    process::menuPlacement = PlaceMenu(menuType);
+    process::menuPlacement = PlaceMenu(window, menuType);
     const int command = TrackMenu(window, root, process::menuPlacement);
     DestroySubmenus(root);
     os::DestroyMenu(root);

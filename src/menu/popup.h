@@ -16,7 +16,12 @@ void BuildFolderList(os::Menu root);
 constexpr unsigned kTrackBaseFlags = os::kTpmReturnCmd | os::kTpmRightButton;
 
 // The place for a menu of the given type: a menu shown again stands where the
-// last one stood, any other follows positionMode.
-MenuPlacement PlaceMenu(int menuType);
+// last one stood, any other follows positionMode, with the DPI of the monitor
+// at its point (window is the menu's owner).
+MenuPlacement PlaceMenu(os::Window window, int menuType);
+
+// A pixel value of the settings, written as seen at 100 % (96 DPI), at dpi,
+// rounded; a DPI below 96, as a failed query gives, leaves it as written.
+int ScaleToDpi(int pixels, int dpi);
 
 }  // namespace qv

@@ -93,6 +93,10 @@ struct Rect {
 bool GetCursorPos(Point* point);
 Window GetForegroundWindow();
 bool GetWindowRect(Window window, Rect* rect);
+// The DPI of the monitor at point: GetDpiForWindow of window (a hidden one)
+// once moved there, or the screen's LOGPIXELSY where the system lacks it; 0
+// when neither answers.
+int GetMonitorDpi(Window window, Point point);
 constexpr int kVkShift = 0x10, kVkControl = 0x11, kVkPrior = 0x21, kVkNext = 0x22, kVkUp = 0x26,
               kVkDown = 0x28, kVkSpace = 0x20, kVkInsert = 0x2D;
 bool IsKeyDown(int virtualKey);  // high bit of GetKeyState

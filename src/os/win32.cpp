@@ -232,6 +232,20 @@ bool GetWindowRect(Window window, Rect* rect) {
     *rect = Rect{r.left, r.top, r.right, r.bottom};
     return true;
 }
+// GetDpiForWindow is USER32's own (Windows 10 1607 on), so nothing is loaded for
+// it; a per-monitor aware window has the DPI of the monitor it stands on.
+int GetMonitorDpi(Window window, Point point) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow && SetWindowPos(Hwnd(window), nullptr, point.x, point.y, 1, 1,
+                                        SWP_NOZORDER | SWP_NOACTIVATE))
+        return static_cast<int>(getDpiForWindow(Hwnd(window)));
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi;
+}
 bool IsKeyDown(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 void SendKeyPress(int virtualKey) {
     keybd_event(static_cast<BYTE>(virtualKey), 0, 0, 0);

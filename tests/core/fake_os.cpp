@@ -43,6 +43,7 @@ std::vector<int> sentKeys;
 std::optional<os::Point> cursor;
 os::Window foreground = nullptr;
 std::map<os::Window, os::Rect> windowRects;
+int monitorDpi = 96;
 int hooksInstalled, hooksRemoved, nullPosts, lbuttonPosts, foregroundCalls, closeCalls;
 std::optional<std::string> clipboard;
 bool clipboardBusy = false;
@@ -153,6 +154,7 @@ void Reset() {
     cursor = os::Point{100, 200};
     foreground = nullptr;
     windowRects.clear();
+    monitorDpi = 96;
     hooksInstalled = hooksRemoved = nullPosts = lbuttonPosts = foregroundCalls = closeCalls = 0;
     clipboard.reset();
     clipboardBusy = false;
@@ -455,6 +457,7 @@ bool GetWindowRect(Window window, Rect* rect) {
     *rect = it->second;
     return true;
 }
+int GetMonitorDpi(Window, Point) { return monitorDpi; }
 bool IsKeyDown(int virtualKey) { return keysDown.count(virtualKey) > 0; }
 void SendKeyPress(int virtualKey) { sentKeys.push_back(virtualKey); }
 

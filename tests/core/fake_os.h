@@ -66,6 +66,7 @@ extern std::vector<int> sentKeys;
 extern std::optional<os::Point> cursor;  // none: GetCursorPos fails
 extern os::Window foreground;
 extern std::map<os::Window, os::Rect> windowRects;
+extern int monitorDpi;  // of every monitor
 extern int hooksInstalled, hooksRemoved, nullPosts, lbuttonPosts, foregroundCalls, closeCalls;
 
 // ---- clipboard, sound, messages, shell

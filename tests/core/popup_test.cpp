@@ -108,8 +108,12 @@ TEST_F(PopupTest, EachShowingTracksOnceWithHooksAndLeavesNoMenu) {
 
 TEST_F(PopupTest, EveryPositionMode) {
     auto active = reinterpret_cast<os::Window>(0x2000);
-    const struct { const char* what; int mode, mouseButtons; os::Rect rect; int x, y; unsigned flags; } cases[] = {
+    const struct { const char* what; int mode, mouseButtons; os::Rect rect; int x, y; unsigned flags; int dpi = 96; }
+        cases[] = {
         {"centre", positionCenter, 3, {}, 639, 500, 0x116}, {"fixed", positionFixed, 3, {}, -20, 30, 0x102},
+        {"fixed at 125 %", positionFixed, 3, {}, -25, 38, 0x102, 120},
+        {"mouse at 125 %", positionMouse, 3, {}, 100, 200, 0x102, 120},
+        {"fixed, the DPI query failing", positionFixed, 3, {}, -20, 30, 0x102, 0},
         {"mouse", positionMouse, 3, {}, 100, 200, 0x102},
         {"mouse, none installed", positionMouse, 0, {}, 639, 500, 0x116},
         {"mous2", positionMouse2, 3, {}, 100, 200, 0x112},
@@ -126,6 +130,7 @@ TEST_F(PopupTest, EveryPositionMode) {
         process::screenMetrics.mouseButtons = c.mouseButtons;
         process::previousForeground = c.rect.bottom ? active : nullptr;
         fake::windowRects[active] = c.rect;
+        fake::monitorDpi = c.dpi;
         ShowPopupMenu(window, fixedOnly);
         ASSERT_EQ(fake::trackCalls.size(), 1u) << c.what;
         const fake::TrackCall& call = fake::trackCalls[0];

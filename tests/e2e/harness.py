@@ -6,6 +6,7 @@ runner.exe, which passes an exact Windows command line, presets and reads back
 the clipboard (CF_TEXT bytes), notes the window texts shown and reports the
 exit code. Nothing sleeps a fixed time: each step waits until it sees its effect.
 """
+import contextlib
 import ctypes
 import os
 import re
@@ -59,6 +60,19 @@ def visible_windows():
 def geometry(window):
     values = dict(line.split("=") for line in x("getwindowgeometry", "--shell", window).split())
     return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+@contextlib.contextmanager
+def wine_dword(key, name, value):
+    """A DWORD of Wine's registry set for the runs inside, then put back as it was, or removed."""
+    def reg(verb, *data):
+        return subprocess.run(["wine", "reg", verb, key, "/v", name, *data], capture_output=True).stdout.split()
+    old = reg("query")
+    try:
+        reg("add", "/t", "REG_DWORD", "/d", str(value), "/f")
+        yield
+    finally:
+        reg("add", "/t", "REG_DWORD", "/d", old[-1].decode(), "/f") if name.encode() in old else reg("delete", "/f")
 
 
 class _XImage(ctypes.Structure):  # the start of Xlib's XImage

@@ -1,7 +1,7 @@
 """The menus the real program builds, places, fills and closes, and what their choices deliver."""
 import subprocess
 
-from harness import Sandbox, check, cp932, exec_section, geometry, lines_text, x
+from harness import Sandbox, check, cp932, exec_section, geometry, lines_text, wine_dword, x
 
 
 def test_a_file_submenu_of_the_folder_list_and_its_launcher_submenu_fill_as_they_open():
@@ -66,6 +66,13 @@ def test_every_placement_mode():
     check(placed("mouse", mouse=(300, 200))[:2] == (300, 200), "not at the mouse")
     left, top, _, height = placed("center", "/#m=mous2", mouse=(400, 300))
     check(left == 400 and abs(top + height // 2 - 300) <= 3, "centred on the mouse: %d,%d h %d" % (left, top, height))
+    # At 200 % the fixed point is scaled, and the owner-drawn lines grow as the menu font does.
+    box.file("a.txt", lines_text(["alpha", "日本語の行", "beta"]))
+    page = ("100,120\n@font=-1,16,4,0,,20,4,0", box.win("a.txt"))
+    small = placed(*page)
+    with wine_dword(r"HKCU\Control Panel\Desktop", "LogPixels", 192):  # Wine reads it at each start
+        large = placed(*page)
+    check(large[:2] == (200, 240) and 1.7 <= large[3] / small[3] <= 2.2, "at 192 DPI %r, at 96 %r" % (large, small))
 
 
 def test_another_window_taking_the_foreground_closes_the_menu():
