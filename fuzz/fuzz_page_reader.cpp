@@ -97,12 +97,13 @@ void CheckPiecewiseLine(std::string_view data, int tabWidth, FuzzedDataProvider*
 
 void CheckSplitLine(std::string_view data, bool longLines) {
     const size_t limit = longLines ? qv::kLongLineLimit : qv::kShortLineLimit;
-    std::string line;
+    qv::LineCutter cutter(limit);
+    std::string_view line;
     for (size_t start = 0; start <= data.size();) {
-        const size_t consumed = qv::SplitLine(data, start, longLines, &line);
+        const size_t consumed = qv::SplitLine(data, start, &cutter, &line);
         FUZZ_CHECK(consumed >= 1);
         FUZZ_CHECK(line.size() <= limit);
-        FUZZ_CHECK(line.find_first_of(std::string_view("\r\n\t\0", 4)) == std::string::npos);
+        FUZZ_CHECK(line.find_first_of(std::string_view("\r\n\t\0", 4)) == std::string_view::npos);
         start += consumed;
     }
 }
@@ -130,10 +131,8 @@ FUZZ_MACHINE(input) {
     qv::readChunks = qv::ReadChunks();
     FUZZ_CHECK(ReadChunked(style) == whole);
 
-    std::string cut = content;
-    cut.resize(qv::CutLinesAtNul(&cut[0], cut.size()));
-    CheckSplitLine(cut, false);
-    CheckSplitLine(cut, true);
+    CheckSplitLine(content, false);
+    CheckSplitLine(content, true);
     const uint8_t* seed = reinterpret_cast<const uint8_t*>(&pieceSeed);
     FuzzedDataProvider pieces(seed, sizeof pieceSeed);
     CheckPiecewiseLine(content, style.tabWidth, &pieces);

@@ -6,51 +6,41 @@
 
 namespace qv {
 
-size_t SplitLine(std::string_view data, size_t start, bool longLines, std::string* line) {
-    const size_t limit = longLines ? kLongLineLimit : kShortLineLimit;
-    line->clear();
-    // Most lines fit and hold nothing to drop but the CR of a CR LF: take them whole.
-    if (start < data.size()) {
-        const char* begin = data.data() + start;
-        const void* feed = std::memchr(begin, '\n', data.size() - start);
-        const size_t length = feed ? static_cast<const char*>(feed) - begin : data.size() - start;
-        const size_t kept = length > 0 && begin[length - 1] == '\r' ? length - 1 : length;
-        if (kept <= limit && !std::memchr(begin, '\r', kept) && !std::memchr(begin, '\t', kept)) {
-            line->assign(begin, kept);
-            return length + 1;
-        }
-    }
-    size_t position = start;
-    for (; position < data.size(); ++position) {
-        char c = data[position];
-        if (c == '\n') break;
-        if (c == '\r' || c == '\t') continue;
-        // One byte beyond the limit tells whether the cut splits a character.
-        if (line->size() <= limit) line->push_back(c);
-    }
-    if (line->size() > limit) line->resize(CharBoundary(*line, limit));
-    if (position < data.size()) return position - start + 1;
-    return data.size() - start + 1;
+std::string_view LineCutter::Cut(std::string_view line) {
+    std::string_view text = line;
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    if (text.size() <= limit_ && !std::memchr(text.data(), '\r', text.size()) &&
+        !std::memchr(text.data(), '\t', text.size()) && !std::memchr(text.data(), '\0', text.size()))
+        return text;
+    Start();
+    Feed(line);
+    return Finish();
 }
 
-size_t CutLinesAtNul(char* text, size_t length) {
-    if (length == 0) return 0;
-    char* nul = static_cast<char*>(std::memchr(text, '\0', length));
-    if (!nul) return length;
-    char* out = nul;
-    for (const char* in = nul; in < text + length;) {
-        const void* feed = std::memchr(in, '\n', size_t(text + length - in));
-        if (!feed) break;  // the last line had the NUL: the rest goes
-        in = static_cast<const char*>(feed);
-        // From the line end on, bytes are kept up to the next NUL.
-        const char* next = static_cast<const char*>(std::memchr(in, '\0', size_t(text + length - in)));
-        const char* end = next ? next : text + length;
-        std::memmove(out, in, size_t(end - in));
-        out += end - in;
-        in = next ? next : end;
-        if (!next) break;
+void LineCutter::Start() {
+    text_.clear();
+    ended_ = false;
+}
+
+void LineCutter::Feed(std::string_view bytes) {
+    for (const char c : bytes) {
+        if (ended_) return;
+        if (c == '\0') ended_ = true;
+        // One byte beyond the limit tells whether the cut splits a character.
+        else if (c != '\r' && c != '\t' && text_.size() <= limit_) text_.push_back(c);
     }
-    return size_t(out - text);
+}
+
+std::string_view LineCutter::Finish() {
+    if (text_.size() > limit_) text_.resize(CharBoundary(text_, limit_));
+    return text_;
+}
+
+size_t SplitLine(std::string_view data, size_t start, LineCutter* cutter, std::string_view* line) {
+    const size_t feed = data.find('\n', start);
+    const size_t end = feed == std::string_view::npos ? data.size() : feed;
+    *line = cutter->Cut(start < end ? data.substr(start, end - start) : std::string_view());
+    return end - start + 1;
 }
 
 }  // namespace qv

@@ -1,15 +1,8 @@
 #include "common/text.h"
 
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#define QV_BLOCK_SKIP 1
-#include <emmintrin.h>
-#endif
-
 namespace qv {
 
 namespace {
-unsigned char Lower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; }
-
 // Reads a's characters: the second byte of a double-byte character is no
 // letter, so it must match exactly ("\x82\x60" is not "\x82\x80" + 0x20).
 bool SameI(std::string_view a, std::string_view b, size_t n) {
@@ -35,14 +28,10 @@ size_t CharBoundary(std::string_view text, size_t limit) {
     return i;
 }
 
-#ifdef QV_BLOCK_SKIP
+#ifdef QV_SIMD
 namespace {
-// Bit k set where byte k of the block is c in either case.
-unsigned EqualI(__m128i block, unsigned char c) {
-    const __m128i fold = _mm_set1_epi8(c >= 'a' && c <= 'z' ? 0x20 : 0);  // both cases of a letter
-    return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(block, fold), _mm_set1_epi8(char(c)))));
-}
-
+// Bit k set where byte k of the block is lower in either case.
+unsigned EqualIMask(__m128i block, unsigned char lower) { return unsigned(_mm_movemask_epi8(EqualI(block, lower))); }
 }  // namespace
 #endif
 
@@ -55,16 +44,16 @@ size_t FindI(std::string_view text, std::string_view needle) {
     const unsigned char first = Lower(needle[0]);
     const size_t end = text.size() - needle.size() + 1;  // a match starts before end
     for (size_t i = 0; i < end;) {
-#ifdef QV_BLOCK_SKIP
+#ifdef QV_SIMD
         // The second byte is compared one load later, so it must lie in the text too.
         if (text.size() - i >= 17) {
             const char* at = text.data() + i;
             const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
             if (_mm_movemask_epi8(block) == 0) {
-                unsigned hits = EqualI(block, first);
+                unsigned hits = EqualIMask(block, first);
                 // After an ASCII first byte the second starts a character, so it folds too.
                 if (needle.size() > 1)
-                    hits &= EqualI(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1)), Lower(needle[1]));
+                    hits &= EqualIMask(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1)), Lower(needle[1]));
                 if (end - i < 16) hits &= (1u << (end - i)) - 1;
                 if (hits == 0) {
                     i += 16;

@@ -7,12 +7,29 @@
 #ifdef _MSC_VER
 #include <intrin.h>
 #endif
+// Sixteen bytes at a time where SSE2 is at hand (every x86-64, and the 32-bit
+// build asks for it); a plain loop elsewhere.
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#define QV_SIMD 1
+#include <emmintrin.h>
+#endif
 
 namespace qv {
 
 inline bool IsLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
+inline bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+
+inline unsigned char Lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
+
+#ifdef QV_SIMD
+// 0xFF in each byte of block that is lower, a letter in either case.
+inline __m128i EqualI(__m128i block, unsigned char lower) {
+    const __m128i fold = _mm_set1_epi8(lower >= 'a' && lower <= 'z' ? 0x20 : 0);
+    return _mm_cmpeq_epi8(_mm_or_si128(block, fold), _mm_set1_epi8(char(lower)));
+}
+#endif
 
 // The lowest bit set in bits, which is not 0.
 inline int LowestBit(unsigned bits) {

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <new>
 
-#include "common/split_line.h"
 #include "common/utf.h"
 
 namespace qv {
@@ -156,7 +155,6 @@ ReadResult ReadOpenFile(os::File file, CodeMode codeMode, TextBlock* text) {
     while (stream.Next(&piece)) text->Append(piece);
     if (stream.failed()) return ReadResult::readFailed;
     if (text->failed()) return ReadResult::noMemory;
-    text->Shrink(CutLinesAtNul(text->data(), text->size()));
     return ReadResult::ok;
 }
 

@@ -65,8 +65,7 @@ size_t ChunkFor(uint64_t fileSize);
 
 enum class ReadResult { ok, cannotOpen, readFailed, noMemory };
 
-// A whole text file into text; its lines end at their first NUL, as every
-// reader of the program reads them.
+// A whole text file into text, converted; its lines are still to be cut.
 ReadResult ReadWholeFile(const char* path, os::OpenMode openMode, CodeMode codeMode, TextBlock* text);
 // The same for a file that is already open; the file stays open.
 ReadResult ReadOpenFile(os::File file, CodeMode codeMode, TextBlock* text);

@@ -1,12 +1,7 @@
 #include "lines/filter_scan.h"
 
-#include "common/state.h"
 #include "common/text.h"
 
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#define QV_SCAN_SIMD 1
-#include <emmintrin.h>
-#endif
 
 namespace qv {
 
@@ -15,8 +10,7 @@ namespace {
 // The words one of which every line that passes the filter holds: every word
 // of set 0, which takes any of them, and the first word of each other set
 // selected. False when a line may pass without any of them.
-bool RequiredWords(std::vector<std::string_view>* words) {
-    const KeywordSets& sets = process::settings.keywordSets;
+bool RequiredWords(const KeywordSets& sets, std::vector<std::string_view>* words) {
     if (!sets.filterActive) return false;
     for (int set = 0; set < kKeywordSetCount; ++set) {
         if (sets.selected[set] != 1) continue;
@@ -30,8 +24,6 @@ bool RequiredWords(std::vector<std::string_view>* words) {
     return true;
 }
 
-unsigned char Lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
-
 // Byte by byte, letters in either case: what FindI matches at a character
 // start, and more, which the filter then turns down.
 bool SameBytesI(std::string_view a, std::string_view b) {
@@ -40,17 +32,10 @@ bool SameBytesI(std::string_view a, std::string_view b) {
     return true;
 }
 
-#ifdef QV_SCAN_SIMD
-__m128i EqualI(__m128i block, unsigned char lower) {
-    const __m128i fold = _mm_set1_epi8(lower >= 'a' && lower <= 'z' ? 0x20 : 0);
-    return _mm_cmpeq_epi8(_mm_or_si128(block, fold), _mm_set1_epi8(char(lower)));
-}
-#endif
-
 }  // namespace
 
-FilterScan::FilterScan() {
-    skips_ = RequiredWords(&words_);
+FilterScan::FilterScan(const KeywordSets& sets) {
+    skips_ = RequiredWords(sets, &words_);
     for (std::string_view word : words_)
         starts_.push_back({Lower(word[0]), word.size() > 1 ? Lower(word[1]) : (unsigned char)0, word.size() > 1});
 }
@@ -66,7 +51,7 @@ bool FilterScan::IsCandidate(std::string_view text, size_t at) const {
 
 size_t FilterScan::Next(std::string_view text, size_t from) const {
     size_t i = from;
-#ifdef QV_SCAN_SIMD
+#ifdef QV_SIMD
     // The byte after the block is loaded too: it must lie in the text.
     for (; i + 17 <= text.size(); i += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));

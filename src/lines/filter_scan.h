@@ -5,11 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/state.h"
+
 namespace qv {
 
 class FilterScan {
 public:
-    FilterScan();  // for the keyword sets as they are selected now
+    explicit FilterScan(const KeywordSets& sets);  // as they are selected now; sets must outlive the scan
 
     // False when a line may pass without holding any word: every line is tried then.
     bool skips() const { return skips_; }

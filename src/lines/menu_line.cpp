@@ -7,8 +7,6 @@
 namespace qv {
 
 namespace {
-bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
-
 size_t RoomInShown(const LineScanner& s) { return kLineBytes - s.shownLength; }
 
 // A character is kept whole or not at all; the first one that does not fit
@@ -78,6 +76,11 @@ size_t ScanLine(LineScanner* s, std::string_view bytes, bool* ended) {
             FlushLead(s);
             *ended = true;
             return i + 1;
+        }
+        if (c == '\0') {  // ends the line's text, as in every reader
+            FlushLead(s);
+            s->shownClosed = s->fullClosed = true;
+            continue;
         }
         if (c == '\r') continue;  // dropped wherever it stands
         if (s->pendingLead >= 0) {

@@ -17,36 +17,11 @@ namespace qv {
 
 namespace {
 
-// One line cut as SplitLine cuts long lines, fed in pieces: CR and TAB are
-// dropped, a NUL ends its text, at most 2077 bytes are kept, never half a character.
-class LineCut {
-public:
-    void Start() {
-        text_.clear();
-        ended_ = false;
-    }
-    void Feed(std::string_view bytes) {
-        for (const char c : bytes) {
-            if (ended_) return;
-            if (c == '\0') ended_ = true;
-            else if (c != '\r' && c != '\t' && text_.size() <= kLongLineLimit) text_.push_back(c);
-        }
-    }
-    std::string_view Finish() {
-        if (text_.size() > kLongLineLimit) text_.resize(CharBoundary(text_, kLongLineLimit));
-        return text_;
-    }
-
-private:
-    std::string text_;
-    bool ended_ = false;
-};
-
 // The lines of the text, cut, filtered and joined by CR LF, as it comes piece
 // by piece; a line may straddle pieces.
 class FilteredCopy {
 public:
-    explicit FilteredCopy(PieceText* out) : out_(out) {}
+    FilteredCopy(PieceText* out, const KeywordSets& filter) : out_(out), scan_(filter) {}
 
     void Feed(std::string_view piece) {
         size_t at = 0;
@@ -84,18 +59,6 @@ private:
         out_->Append(kLineEnd);
     }
 
-    // A line as SplitLine cuts it; most lines are taken as they stand.
-    std::string_view Cut(std::string_view line) {
-        std::string_view text = line;
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-        if (text.size() <= kLongLineLimit && !std::memchr(text.data(), '\r', text.size()) &&
-            !std::memchr(text.data(), '\t', text.size()) && !std::memchr(text.data(), '\0', text.size()))
-            return text;
-        cut_.Start();
-        cut_.Feed(line);
-        return cut_.Finish();
-    }
-
     // Lines that each end with a line feed. With the filter on, only the lines
     // that hold a candidate are cut and tried; the rest cost the scan.
     void WholeLines(std::string_view text) {
@@ -108,14 +71,14 @@ private:
                 start = before == std::string_view::npos ? from : from + before + 1;
             }
             const size_t end = text.find('\n', at);
-            Take(Cut(text.substr(start, end - start)));
+            Take(cut_.Cut(text.substr(start, end - start)));
             from = end + 1;
         }
     }
 
     PieceText* out_;
     const FilterScan scan_;
-    LineCut carry_, cut_;
+    LineCutter carry_{kLongLineLimit}, cut_{kLongLineLimit};
     bool carrying_ = false;
 };
 
@@ -131,7 +94,7 @@ int CopyFilteredFileToClipboard(int beep, ClipboardStart start) {
         result.Append(kept);
         result.Append(kLineEnd);
     }
-    FilteredCopy copy(&result);
+    FilteredCopy copy(&result, process::settings.keywordSets);
     {
         // A chunk at a time into one buffer, gone before the clipboard takes its copy.
         uint64_t size = 0;

@@ -59,9 +59,9 @@ void ReadExecSection(std::string_view content) {
     PendingLaunchers& pending = process::pendingLaunchers;
     pending.lines.clear();
     pending.open = true;
-    ForEachSectionLine(content, "[exec]", [](const std::string& line) {
+    ForEachSectionLine(content, "[exec]", [](std::string_view line) {
         if (IsSectionEnd(line)) return false;
-        process::pendingLaunchers.lines.push_back(line);
+        process::pendingLaunchers.lines.emplace_back(line);
         return true;
     });
 }

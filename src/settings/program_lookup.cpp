@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/split_line.h"
 #include "common/text_file.h"
 #include "common/state.h"
 #include "common/text.h"
@@ -24,16 +25,8 @@ bool Search(const char* pathList, const std::string& name, bool tryExe, std::str
 
 bool IsExistingFile(bool found, const std::string& path) { return found && !os::PathIsDirectory(path.c_str()); }
 
-// Copies text leaving out the bytes in drop, up to what searchPath holds. One
-// byte more is collected so that the cut can see whether a character is whole.
-void CopySearchPath(std::string_view text, std::string_view drop) {
-    std::string copied;
-    for (char c : text) {
-        if (copied.size() > process::settings.searchPath.kCapacity) break;
-        if (drop.find(c) == std::string_view::npos) copied.push_back(c);
-    }
-    process::settings.searchPath = copied;
-    // A NUL byte ends the stored text: what is left may be nothing.
+void SetSearchPath(std::string_view list) {
+    process::settings.searchPath = list;
     process::settings.searchPathSet = process::settings.searchPath.empty() ? 0 : 1;
 }
 
@@ -69,25 +62,27 @@ void ApplySearchPathOption(std::string_view value) {
         ReadSearchPathFile(path.c_str());
         return;
     }
-    process::settings.searchPath = value;
-    process::settings.searchPathSet = process::settings.searchPath.empty() ? 0 : 1;
+    SetSearchPath(value);
 }
 
-// The list is what follows the first "path=" up to the line end (so a batch
-// file's SET line serves), else the whole text without line ends.
+// The list is what follows the first "path=" on its line (so a batch file's
+// SET line serves), else the whole text without line ends.
 void ReadSearchPathFile(const char* path) {
     process::settings.searchPathSet = 0;
     TextBlock block;
     if (ReadWholeFile(path, os::OpenMode::existing, CodeMode::automatic, &block) != ReadResult::ok) return;
     const std::string_view content = block.view();
-    const size_t key = FindI(content, "path=");
-    if (key == std::string_view::npos) {
-        CopySearchPath(content, std::string_view("\t\r\n", 3));
-        return;
+    constexpr size_t kHeld = decltype(Settings::searchPath)::kCapacity;
+    LineCutter cutter(2 * kHeld);  // room for what stands before "path="
+    std::string whole;
+    for (size_t offset = 0; offset < content.size();) {
+        std::string_view line;
+        offset += SplitLine(content, offset, &cutter, &line);
+        if (const size_t key = FindI(line, "path="); key != std::string_view::npos) return SetSearchPath(line.substr(key + 5));
+        // One byte more than is held tells whether the cut splits a character.
+        if (whole.size() <= kHeld) whole.append(line.substr(0, kHeld + 1 - whole.size()));
     }
-    std::string_view rest = content.substr(key + 5);
-    rest = rest.substr(0, rest.find_first_of("\r\n"));
-    CopySearchPath(rest, "\t");
+    SetSearchPath(whole);
 }
 
 // "@editor=" the program that opens the settings file and the manual.

@@ -98,7 +98,7 @@ void ApplyDefaults() {
 }
 
 void ReadSystemSection(std::string_view content) {
-    ForEachSectionLine(content, "[system]", [](const std::string& line) {
+    ForEachSectionLine(content, "[system]", [](std::string_view line) {
         if (!line.empty() && line[0] == ';') return true;
         if (IsSectionEnd(line)) return false;
         InterpretSystemLine(line);

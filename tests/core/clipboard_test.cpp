@@ -112,11 +112,12 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
 
 // The old copy, of the whole text at once: the reference for the copy in chunks.
 Text CopyOfTheWholeText(std::string text) {
-    text.resize(CutLinesAtNul(&text[0], text.size()));
-    std::string result, line;
+    LineCutter cutter(kLongLineLimit);
+    std::string result;
+    std::string_view line;
     for (size_t offset = 0;;) {
-        const size_t consumed = SplitLine(text, offset, true, &line);
-        if (LineMatchesFilter(line)) result += line + "\r\n";
+        const size_t consumed = SplitLine(text, offset, &cutter, &line);
+        if (LineMatchesFilter(line)) result += std::string(line) + "\r\n";
         if (offset + consumed > text.size()) break;
         offset += consumed;
     }

@@ -31,16 +31,17 @@ Entries ReadExec(const std::string& lines) {
 }
 
 TEST(SplitLine, DropsCrAndTabAndCutsAtTheLimitWithoutHalfACharacter) {
-    std::string line;
-    EXPECT_EQ(SplitLine("a\tb\r\nnext", 0, false, &line), 5u);
+    LineCutter shortLines(kShortLineLimit), longLines(kLongLineLimit);
+    std::string_view line;
+    EXPECT_EQ(SplitLine("a\tb\r\nnext", 0, &shortLines, &line), 5u);
     EXPECT_EQ(line, "ab");
-    EXPECT_EQ(SplitLine("a\tb\r\nnext", 5, false, &line), 5u);  // at the end: one more than was left
-    EXPECT_EQ(SplitLine("ab\nc\td", 3, false, &line), 4u);
-    EXPECT_EQ(SplitLine(std::string(600, 'a') + "\nb", 0, false, &line), 601u);
+    EXPECT_EQ(SplitLine("a\tb\r\nnext", 5, &shortLines, &line), 5u);  // at the end: one more than was left
+    EXPECT_EQ(SplitLine("ab\nc\td", 3, &shortLines, &line), 4u);
+    EXPECT_EQ(SplitLine(std::string(600, 'a') + "\nb", 0, &shortLines, &line), 601u);
     EXPECT_EQ(line.size(), 517u);
-    EXPECT_EQ(SplitLine(std::string(3000, 'b'), 0, true, &line), 3001u);
+    EXPECT_EQ(SplitLine(std::string(3000, 'b'), 0, &longLines, &line), 3001u);
     EXPECT_EQ(line.size(), 2077u);
-    SplitLine(std::string(516, 'a') + "\x95\x5C\n", 0, false, &line);
+    SplitLine(std::string(516, 'a') + "\x95\x5C\n", 0, &shortLines, &line);
     EXPECT_EQ(line, std::string(516, 'a'));
 }
 
