@@ -14,6 +14,17 @@ static_assert(qv::kWmRButtonDown == WM_RBUTTONDOWN && qv::kWmRButtonUp == WM_RBU
 
 namespace {
 
+// Libraries loaded by name come from the system folder only, never from the
+// program's folder (often Downloads, where any page can drop a file) or the
+// current one. Systems before Windows 8 may lack the first call.
+void LoadLibrariesFromSystemOnly() {
+    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+    auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryA("");
+}
+
 bool RegisterMainClass(HINSTANCE instance, const char* className) {
     WNDCLASSA windowClass{};
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
@@ -40,6 +51,7 @@ bool CreateMainWindow(HINSTANCE instance, const char* className) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int) {
+    LoadLibrariesFromSystemOnly();
     char exePath[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exePath, MAX_PATH);
     qv::InitProgramPaths(exePath, commandLine ? commandLine : "");

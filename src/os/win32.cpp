@@ -366,11 +366,24 @@ void InformationBeep() { MessageBeep(MB_ICONASTERISK); }
 void ShowErrorBox(Window owner, const char* text, const char* title) {
     MessageBoxA(Hwnd(owner), text, title, MB_ICONERROR);
 }
+namespace {
+// A system library from the system folder, never a file of its name beside the
+// program. Systems before Windows 8 may refuse the flag: then the full path, and
+// the libraries it needs looked for beside it first.
+HMODULE LoadSystemLibrary(const char* name) {
+    HMODULE module = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module || GetLastError() != ERROR_INVALID_PARAMETER) return module;
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    return LoadLibraryExA((std::string(folder) + "\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+}  // namespace
 // SHELL32 is loaded only when a program is started: as an import it would be
 // loaded with the program, which costs more than the rest of its start-up.
 void ShellExecute(const char* file, const char* parameters, const char* workingFolder) {
     using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-    HMODULE shell = LoadLibraryA("shell32.dll");
+    HMODULE shell = LoadSystemLibrary("shell32.dll");
     if (!shell) return;
     auto execute = reinterpret_cast<ShellExecuteFunction>(
         reinterpret_cast<void (*)()>(GetProcAddress(shell, "ShellExecuteA")));

@@ -112,7 +112,7 @@ def image(window):
 class Run:
     """One start of Qivora through the runner."""
 
-    def __init__(self, sandbox, arguments, clip):
+    def __init__(self, sandbox, arguments, clip, env):
         os.makedirs(REQUESTS, exist_ok=True)  # out of the sandbox, where a folder listing would see them
         self.request = os.path.join(REQUESTS, "%s-%d.req" % (os.path.basename(sandbox.path), time.time_ns()))
         command = b'"' + cp932(sandbox.win(sandbox.exe)) + b'"' + (b" " + cp932(arguments) if arguments else b"")
@@ -124,7 +124,7 @@ class Run:
         self.before = visible_windows()
         self.known = set()  # the run's windows seen before its last action
         subprocess.Popen(["wine", os.path.join(BUILD, "runner.exe"), windows_path(self.request)],
-                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                         env=dict(os.environ, **(env or {})), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def new_windows(self):
         return visible_windows() - self.before
@@ -199,8 +199,8 @@ class Sandbox:
     def settings(self, text, name="Qivora.ini"):
         self.file(name, text.replace("\n", "\r\n"))
 
-    def start(self, arguments="", clip=None):
-        return Run(self, arguments, clip)
+    def start(self, arguments="", clip=None, env=None):
+        return Run(self, arguments, clip, env)
 
     def listing(self):
         return sorted(os.listdir(self.path))

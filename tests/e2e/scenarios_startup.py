@@ -1,7 +1,8 @@
-"""Start-up: the settings file of the program's own name, its error box, the start path."""
+"""Start-up: the settings file of the program's own name, its error box, the start path, the libraries."""
 import os
+import shutil
 
-from harness import Sandbox, check, cp932, exec_section
+from harness import BUILD, Sandbox, check, cp932, exec_section
 
 
 def test_a_copy_under_another_name_creates_its_empty_settings_then_reads_them_and_keeps_the_manual():
@@ -46,3 +47,17 @@ def test_a_start_file_written_with_slashes_or_relative_is_the_file_opened():
         run.wait()
         entry = box.wait_recorded(count)[-1]
         check(entry[b"cmdline"] == box.recorder_command(full), "%s: recorder saw %r" % (written, entry))
+
+
+def test_system_libraries_planted_beside_the_program_are_not_loaded():
+    box = Sandbox("startup_planted")
+    for name in ("shell32.dll", "uxtheme.dll"):  # one Qivora loads, one Windows loads for its menu
+        shutil.copy(os.path.join(BUILD, "planted.dll"), os.path.join(box.path, name))
+    box.file("a.txt", "in a\r\n")
+    box.settings("[system]\n%end\n" + exec_section(("recorder | rec", "%P")))
+    # Wine takes a library from the program's folder only where it is told to prefer one not its own.
+    run = box.start(box.win("a.txt"), env={"WINEDLLOVERRIDES": os.environ["WINEDLLOVERRIDES"] + ";shell32,uxtheme=n,b"})
+    run.keys(run.wait_window(), "Down", "Return")
+    run.wait()
+    check(not [name for name in box.listing() if name.endswith(".loaded")], "loaded: %s" % box.listing())
+    box.wait_recorded()
