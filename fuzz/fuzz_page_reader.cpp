@@ -58,9 +58,9 @@ Page ReadWhole(const qv::ViewStyle& style) {
     return page;
 }
 
-Page ReadChunked(const qv::ViewStyle& style) {
+Page ReadChunked(const qv::ViewStyle& style, const qv::ReadChunks& chunks) {
     qv::process::activeStyle.tabWidth = style.tabWidth;
-    Page page{qv::ReadPage(kPath, style), 0, {}};
+    Page page{qv::ReadPage(kPath, style, chunks), 0, {}};
     page.linesScanned = qv::process::menuItems.linesScanned;
     FUZZ_CHECK(qv::process::menuItems.itemCount >= 0 && qv::process::menuItems.itemCount <= qv::kMaxMenuItems);
     FUZZ_CHECK(qv::process::menuItems.markedCount == 0);
@@ -117,19 +117,16 @@ FUZZ_MACHINE(input) {
     style.firstLine = input.ConsumeIntegralInRange(-2, 50);
     style.pageSize = input.ConsumeIntegralInRange(-2, 1100);
     fuzz::ConsumeKeywordSets(input);
-    qv::readChunks.first = input.ConsumeIntegralInRange<size_t>(0, 300);
-    qv::readChunks.largest = input.ConsumeIntegralInRange<size_t>(0, 5000);
-    const qv::ReadChunks chunks = qv::readChunks;
+    qv::ReadChunks chunks;
+    chunks.first = input.ConsumeIntegralInRange<size_t>(0, 300);
+    chunks.largest = input.ConsumeIntegralInRange<size_t>(0, 5000);
     const uint64_t pieceSeed = input.ConsumeIntegral<uint64_t>();
     const std::string content = fuzz::ConsumeCodeAndMark(input) + fuzz::ConsumeText(input, 1 << 14);
     fake::AddFile(kPath, content);
 
-    qv::readChunks = qv::ReadChunks();
     const Page whole = ReadWhole(style);
-    qv::readChunks = chunks;
-    FUZZ_CHECK(ReadChunked(style) == whole);
-    qv::readChunks = qv::ReadChunks();
-    FUZZ_CHECK(ReadChunked(style) == whole);
+    FUZZ_CHECK(ReadChunked(style, chunks) == whole);
+    FUZZ_CHECK(ReadChunked(style, qv::defaults::kReadChunks) == whole);
 
     CheckSplitLine(content, false);
     CheckSplitLine(content, true);

@@ -2,6 +2,7 @@
 // number must keep: outside it the fallback stands in.
 #pragma once
 #include "common/state.h"
+#include "common/text_file.h"
 
 namespace qv::defaults {
 
@@ -35,6 +36,10 @@ constexpr const char* kExtension = ".txt";
 
 // "@code=": text files are recognised as UTF-8, UTF-16 or cp932 by their first bytes.
 constexpr CodeMode kCodeMode = CodeMode::automatic;
+
+// Files are read 4 kB first, then in chunks growing up to 1 MB: a page reads
+// what its lines need, a whole-file copy holds about one chunk.
+constexpr ReadChunks kReadChunks{4096, 1 << 20};
 
 // A view style before any option: owner drawing off, the page size and item
 // width of its kind.

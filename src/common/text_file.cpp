@@ -1,5 +1,7 @@
 #include "common/text_file.h"
 
+#include "common/defaults.h"
+
 #include <cstring>
 #include <new>
 
@@ -137,12 +139,10 @@ bool TextStream::Next(std::string_view* piece) {
     return false;
 }
 
-ReadChunks readChunks;
-
 // A file smaller than a chunk is read in one buffer of its own size: a system
 // that checks the whole buffer it reads into pays for the rest too.
-size_t ChunkFor(uint64_t fileSize) {
-    return fileSize < readChunks.largest ? size_t(fileSize) + 1 : readChunks.largest;
+size_t ChunkFor(uint64_t fileSize, size_t largest) {
+    return fileSize < largest ? size_t(fileSize) + 1 : largest;
 }
 
 ReadResult ReadOpenFile(os::File file, CodeMode codeMode, TextBlock* text) {
@@ -150,7 +150,8 @@ ReadResult ReadOpenFile(os::File file, CodeMode codeMode, TextBlock* text) {
     if (!os::GetFileSize(file, &size)) return ReadResult::readFailed;
     // Converted text is never longer than the file, but for a character cut at its end.
     if (size > SIZE_MAX / 2 || !text->Reserve(DecodedRoom(size_t(size)))) return ReadResult::noMemory;
-    TextStream stream(file, codeMode, ChunkFor(size), ChunkFor(size));
+    const size_t chunk = ChunkFor(size, defaults::kReadChunks.largest);
+    TextStream stream(file, codeMode, chunk, chunk);
     std::string_view piece;
     while (stream.Next(&piece)) text->Append(piece);
     if (stream.failed()) return ReadResult::readFailed;

@@ -52,16 +52,15 @@ private:
     size_t decodedCapacity_ = 0;
 };
 
-// The chunks files are read in: a page's first read, growing fourfold up to
+// The chunks a file is read in: a page's first read, growing fourfold up to
 // the largest, which bounds what a reader holds and is what the whole-file
-// readers read at a time. Tests make them tiny.
+// readers read at a time (defaults::kReadChunks).
 struct ReadChunks {
-    size_t first = 4096;
-    size_t largest = 1 << 20;
+    size_t first;
+    size_t largest;
 };
-extern ReadChunks readChunks;
 // The chunk a whole-file reader reads a file of this size in.
-size_t ChunkFor(uint64_t fileSize);
+size_t ChunkFor(uint64_t fileSize, size_t largest);
 
 enum class ReadResult { ok, cannotOpen, readFailed, noMemory };
 

@@ -10,8 +10,8 @@ namespace {
 
 // The text of the open file and the piece of it being scanned.
 struct PageFile {
-    explicit PageFile(os::File opened)
-        : file(opened), text(opened, process::settings.codeMode, readChunks.first, readChunks.largest) {}
+    PageFile(os::File opened, const ReadChunks& chunks)
+        : file(opened), text(opened, process::settings.codeMode, chunks.first, chunks.largest) {}
     ~PageFile() { os::CloseFile(file); }
     os::File file;
     TextStream text;
@@ -67,11 +67,11 @@ void MakeItemText(std::string_view shown, int itemWidth, FixedText<520>* text) {
         if (*c == '&') *c = '?';
 }
 
-PageRead ReadPage(const char* path, const ViewStyle& style) {
+PageRead ReadPage(const char* path, const ViewStyle& style, const ReadChunks& chunks) {
     ClearTable();
     os::File opened = os::OpenFileRead(path, os::OpenMode::existing);
     if (!opened) return PageRead::failed;
-    PageFile file(opened);
+    PageFile file(opened, chunks);
     const int limit = PageLimit(style);
     for (;;) {
         LineText shown;

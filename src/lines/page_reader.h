@@ -5,10 +5,10 @@
 #pragma once
 #include <cstddef>
 
+#include "common/defaults.h"
 #include "common/state.h"
 
 namespace qv {
-
 
 constexpr int kMaxLinesScanned = 9999;
 
@@ -16,8 +16,9 @@ enum class PageRead { ok, empty, failed };  // failed: cannot open, read or allo
 
 // Fills menuItems (text, fullText, marked, lineNumber, the counts) with the
 // lines of path from style.firstLine on that pass the keyword filter, tabs
-// expanded to style.tabWidth blanks. The table is empty unless the result is ok.
-PageRead ReadPage(const char* path, const ViewStyle& style);
+// expanded to style.tabWidth blanks, reading the file in chunks. The table is
+// empty unless the result is ok.
+PageRead ReadPage(const char* path, const ViewStyle& style, const ReadChunks& chunks = defaults::kReadChunks);
 
 // What an item shows of its shown line: at most itemWidth bytes, never half a
 // character, '&' as '?' so that no character becomes an access key.

@@ -84,7 +84,7 @@ private:
 
 }  // namespace
 
-int CopyFilteredFileToClipboard(int beep, ClipboardStart start) {
+int CopyFilteredFileToClipboard(int beep, ClipboardStart start, const ReadChunks& chunks) {
     std::string kept;
     if (!KeptText(start, &kept)) return 0;
     os::File file = os::OpenFileRead(CurrentFilePath(), os::OpenMode::existing);
@@ -98,16 +98,17 @@ int CopyFilteredFileToClipboard(int beep, ClipboardStart start) {
     {
         // A chunk at a time into one buffer, gone before the clipboard takes its copy.
         uint64_t size = 0;
-        const size_t chunk = os::GetFileSize(file, &size) ? ChunkFor(size) : readChunks.largest;
+        const size_t chunk = os::GetFileSize(file, &size) ? ChunkFor(size, chunks.largest) : chunks.largest;
         TextStream text(file, process::settings.codeMode, chunk, chunk);
         for (std::string_view piece; text.Next(&piece) && !result.failed();) copy.Feed(piece);
         os::CloseFile(file);
         if (text.failed()) return 0;
     }
     copy.Finish();
-    // Nothing collected: an empty text would only wipe what the user had.
-    if (result.failed() || result.size() == 0) return 0;
+    if (result.failed()) return 0;
     result.DropLast(kLineEnd.size());
+    // No line, or one empty line: an empty text would only wipe what the user had.
+    if (result.size() == 0) return 0;
     return SetClipboardText(result.pieces().data(), result.pieces().size(), beep);
 }
 

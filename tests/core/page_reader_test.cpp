@@ -45,7 +45,6 @@ TEST(ReadMenuLine, CarriageReturnsGoTabsExpandAndLongLinesAreCutWholeCharactersF
 class PageReader : public ::testing::Test {
 protected:
     void SetUp() override { fake::Reset(); }
-    void TearDown() override { readChunks = ReadChunks(); }
 };
 
 TEST_F(PageReader, APageOfAHugeFileReadsOnlyTheLinesItExamines) {
@@ -77,9 +76,8 @@ TEST_F(PageReader, AVeryLongLineIsScannedInChunksOfBoundedSize) {
 
 TEST_F(PageReader, NoMemoryForAChunkReadsAsAFailure) {
     fake::AddFile(kPath, "a\n");
-    readChunks = {SIZE_MAX / 2, SIZE_MAX / 2};
     process::menuItems.itemCount = 3;
-    EXPECT_EQ(ReadPage(kPath, ViewStyle()), PageRead::failed);
+    EXPECT_EQ(ReadPage(kPath, ViewStyle(), {SIZE_MAX / 2, SIZE_MAX / 2}), PageRead::failed);
     EXPECT_EQ(process::menuItems.itemCount, 0);
 }
 
