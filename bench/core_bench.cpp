@@ -24,6 +24,7 @@
 #include "output/marked.h"
 #include "settings/launchers.h"
 #include "settings/load_settings.h"
+#include "process_reset.h"
 
 extern char** environ;
 

@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "fuzz_check.h"
 #include "output/macros.h"
+#include "process_reset.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);

@@ -58,7 +58,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     const char* className = qv::process::programPaths.baseName.c_str();
     if (!previousInstance && !RegisterMainClass(instance, className)) return 0;
     if (!CreateMainWindow(instance, className)) return 0;
-    MSG message;
+    MSG message{};
     // GetMessageA returns -1 on an error: the loop ends then too.
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

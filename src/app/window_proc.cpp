@@ -11,6 +11,10 @@ namespace {
 
 constexpr UINT_PTR kStartTimer = 610;
 
+// The run's start menu has been shown: a tick already due when the first one
+// was handled must not show it again.
+bool startMenuShown = false;
+
 os::Window Seam(HWND window) { return reinterpret_cast<os::Window>(window); }
 os::Menu Seam(HMENU menu) { return reinterpret_cast<os::Menu>(menu); }
 
@@ -43,10 +47,9 @@ LRESULT OnCreate(HWND window) {
 }
 
 void OnStartTimer(HWND window) {
-    static bool started = false;
     KillTimer(window, kStartTimer);
-    if (started) return;  // a tick already due when the first one was handled
-    started = true;
+    if (startMenuShown) return;
+    startMenuShown = true;
     qv::ShowStartMenu(Seam(window));
 }
 

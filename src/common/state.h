@@ -166,8 +166,4 @@ extern int clipboardPrefix;
 // The path of fileList[currentFile]; empty when currentFile is outside the table.
 const char* CurrentFilePath();
 
-// Puts every record back to its state at program start, the view styles at
-// their defaults (for tests).
-void ResetProcessState();
-
 }  // namespace qv

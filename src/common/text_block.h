@@ -21,8 +21,9 @@ public:
     void Shrink(size_t size) {
         if (size < size_) size_ = size;
     }
-    // Room for extra more bytes at once, so that a text of known size grows once.
-    bool Reserve(size_t extra) { return failed_ || extra <= capacity_ - size_ || Grow(extra); }
+    // Room for extra more bytes at once, so that a text of known size grows
+    // once; false when it cannot be had, or the block has failed already.
+    bool Reserve(size_t extra) { return !failed_ && (extra <= capacity_ - size_ || Grow(extra)); }
     char* data() { return bytes_.get(); }
     bool failed() const { return failed_; }
     size_t size() const { return size_; }

@@ -35,7 +35,7 @@ private:
     void DecodeRest(std::string_view bytes, bool last, DecodeSink* sink);
 
     TextCode code_;
-    char carry_[4];
+    char carry_[4] = {};
     size_t carryLength_ = 0;
 };
 

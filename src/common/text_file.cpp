@@ -66,29 +66,29 @@ bool TextStream::ReadAhead(size_t wanted) {
     return true;
 }
 
-bool TextStream::Choose(TextCode code) {
+void TextStream::Choose(TextCode code) {
     decided_ = true;
     code_ = code;
     decoder_ = TextDecoder(code);
-    return true;
 }
 
 // The code, once anything but ASCII is met: ASCII reads alike in every code
-// that no mark announces, so it is handed out while the code waits.
-bool TextStream::Decide() {
+// that no mark announces, so it is handed out while the code waits. A failed
+// read leaves it undecided, and the stream failed.
+void TextStream::Decide() {
     const size_t at = rawOffset_ + rawBegin_;
-    if (!ReadAhead(3)) return false;  // room for a mark
+    if (!ReadAhead(3)) return;  // room for a mark
     const size_t rest = at < kDetectBlockBytes ? kDetectBlockBytes - at : 0;
     if (mode_ == CodeMode::automatic && rest > 0 && (Unread() == 0 || static_cast<unsigned char>(Raw()[0]) < 0x80))
-        return true;
+        return;
     // What is read already settles most cp932 text, without reading on.
     DetectedCode found = DetectTextCode(Raw().substr(0, rest), mode_, at == 0);
     if (!found.settled) {
-        if (!ReadAhead(rest)) return false;
+        if (!ReadAhead(rest)) return;
         found = DetectTextCode(Raw().substr(0, rest), mode_, at == 0);
     }
     rawBegin_ += found.markLength;
-    return Choose(found.code);
+    Choose(found.code);
 }
 
 bool TextStream::Decode(std::string_view text, bool last, std::string_view* piece) {
@@ -116,12 +116,12 @@ bool TextStream::Next(std::string_view* piece) {
             flushed_ = true;
             if (!Decode({}, true, piece)) return false;
             if (piece->empty()) return false;
-        } else if (!decided_ && !Decide()) {
-            return false;
         } else if (!decided_) {
+            Decide();
+            if (decided_ || failed_) continue;
             *piece = Raw().substr(0, AsciiPrefixLength(Raw()));
             rawBegin_ += piece->size();
-            if (piece->empty()) continue;  // a mark took the bytes
+            if (piece->empty()) continue;  // the file ended
         } else if (code_ == TextCode::cp932) {
             *piece = Raw();
             rawBegin_ = rawEnd_;

@@ -30,8 +30,8 @@ private:
     bool ReadChunk();
     bool ReadAhead(size_t wanted);
     bool Grow(size_t capacity);
-    bool Decide();
-    bool Choose(TextCode code);
+    void Decide();
+    void Choose(TextCode code);
     bool Decode(std::string_view text, bool last, std::string_view* piece);
     bool Fail();
     size_t Unread() const { return rawEnd_ - rawBegin_; }

@@ -15,8 +15,10 @@ namespace {
 
 // The listing's own progress: folders are numbered as they are visited, and
 // the listing stops at the first failed search or the 200th file.
-int folderCounter = -1;
-bool listingStopped = false;
+struct Listing {
+    int folderCounter = -1;
+    bool stopped = false;
+};
 
 constexpr size_t kPathLimit = 260;  // a listed path holds fewer characters
 const char kAllFiles[] = "*.*";
@@ -36,13 +38,13 @@ void AppendFile(const std::string& path, const std::string& name, int folderNumb
 
 // The files of one folder, then its subfolders in the order the system gave
 // them: one search serves both. A failed search stops the whole listing.
-void ListOwnFilesThenSubfolders(std::string folder) {
+void ListOwnFilesThenSubfolders(std::string folder, Listing* listing) {
     if (!folder.empty() && !EndsWithBackslash(folder)) folder += '\\';
-    const int folderNumber = ++folderCounter;
+    const int folderNumber = ++listing->folderCounter;
     os::FindEntry entry;
     os::Find search = os::FindFirstFile((folder + kAllFiles).c_str(), &entry);
     if (!search) {
-        listingStopped = true;
+        listing->stopped = true;
         return;
     }
     std::vector<std::string> subfolders;
@@ -53,19 +55,19 @@ void ListOwnFilesThenSubfolders(std::string folder) {
             continue;
         }
         AppendFile(folder + entry.name, entry.name, folderNumber);
-        if (process::fileCount >= kMaxFiles) listingStopped = true;
-    } while (!listingStopped && os::FindNextFile(search, &entry));
+        if (process::fileCount >= kMaxFiles) listing->stopped = true;
+    } while (!listing->stopped && os::FindNextFile(search, &entry));
     os::FindClose(search);
-    if (listingStopped) return;
+    if (listing->stopped) return;
     if (!process::settings.includeSubfolders) {
-        listingStopped = true;
+        listing->stopped = true;
         return;
     }
     for (const std::string& subfolder : subfolders) {
         // A folder whose search pattern is too long cannot be searched; skip it.
         if (subfolder.size() + 1 + sizeof kAllFiles - 1 >= kPathLimit) continue;
-        ListOwnFilesThenSubfolders(subfolder);
-        if (listingStopped) break;
+        ListOwnFilesThenSubfolders(subfolder, listing);
+        if (listing->stopped) break;
     }
 }
 
@@ -85,10 +87,9 @@ std::string SortKey(const FileEntry& entry) {
 }  // namespace
 
 void ListFolder(std::string_view folder) {
-    folderCounter = -1;
-    listingStopped = false;
     process::fileCount = 0;
-    ListOwnFilesThenSubfolders(std::string(folder));
+    Listing listing;
+    ListOwnFilesThenSubfolders(std::string(folder), &listing);
 }
 
 // An empty entry matches exactly the names without an extension.
@@ -121,9 +122,10 @@ void SortFileList() {
     for (int i = 0; i + 1 < count; ++i)
         for (int j = i + 1; j < count; ++j)
             if (rank[order[i]] > rank[order[j]]) std::swap(order[i], order[j]);
-    static FileEntry sorted[kMaxFiles];  // too large for the stack of a window procedure
-    for (int i = 0; i < count; ++i) sorted[i] = process::fileList[order[i]];
-    std::copy(sorted, sorted + count, process::fileList);
+    std::vector<FileEntry> sorted;  // on the heap: too large for the stack of a window procedure
+    sorted.reserve(size_t(count));
+    for (int i = 0; i < count; ++i) sorted.push_back(process::fileList[order[i]]);
+    std::copy(sorted.begin(), sorted.end(), process::fileList);
 }
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 
 #include "common/state.h"
 #include "common/text.h"
+#include "process_reset.h"
 
 #ifndef O_BINARY
 #define O_BINARY 0

@@ -10,6 +10,7 @@
 #include "output/macros.h"
 #include "output/shell_launch.h"
 #include "temp_folder.h"
+#include "../core/process_reset.h"
 
 namespace {
 

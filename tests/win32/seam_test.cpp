@@ -12,6 +12,7 @@
 #include "settings/program_lookup.h"
 #include "settings/switches.h"
 #include "temp_folder.h"
+#include "../core/process_reset.h"
 
 namespace {
 
