@@ -9,6 +9,7 @@ namespace qv {
 std::string_view LineCutter::Cut(std::string_view line) {
     std::string_view text = line;
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    if (text.empty()) return text;  // memchr takes no null text
     if (text.size() <= limit_ && !std::memchr(text.data(), '\r', text.size()) &&
         !std::memchr(text.data(), '\t', text.size()) && !std::memchr(text.data(), '\0', text.size()))
         return text;
@@ -39,7 +40,7 @@ std::string_view LineCutter::Finish() {
 size_t SplitLine(std::string_view data, size_t start, LineCutter* cutter, std::string_view* line) {
     const size_t feed = data.find('\n', start);
     const size_t end = feed == std::string_view::npos ? data.size() : feed;
-    *line = cutter->Cut(start < end ? data.substr(start, end - start) : std::string_view());
+    *line = cutter->Cut(data.substr(start, end - start));
     return end - start + 1;
 }
 
