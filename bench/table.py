@@ -18,6 +18,7 @@ ROWS = [
     ("BM_FilteredCopy/0", "whole-file filtered copy, 100 MB, 2 MB copied"),
     ("BM_FilteredCopy/2", "the same, UTF-8 file"),
     ("BM_FilteredCopy/1", "whole-file copy of every line, 100 MB"),
+    ("BM_FilteredCopy/4", "the same, UTF-8 file"),
     ("BM_FilteredCopy/3", "whole-file filtered copy, 2 GB, few lines"),
     ("BM_GrepSameFile/1", "grep -F -i, same word and file, into a file"),
     ("BM_GrepSameFile/0", "grep -F -i ... > /dev/null (stops at 1st match)"),
@@ -73,14 +74,20 @@ def main():
     pages = [milliseconds(runs[k]) for k in ("BM_TextPage/1/0", "BM_TextPage/100/0", "BM_TextPage/2000/0")]
     heaps = {runs[k].get("peak_heap") for k in ("BM_TextPage/1/0", "BM_TextPage/100/0", "BM_TextPage/2000/0")}
     utf8 = [milliseconds(runs[k]) for k in ("BM_TextPage/1/1", "BM_TextPage/2000/1")]
-    copy = runs["BM_FilteredCopy/0"]
+    copy, utf8_copy = runs["BM_FilteredCopy/0"], runs["BM_FilteredCopy/2"]
+    every, utf8_every = runs["BM_FilteredCopy/1"], runs["BM_FilteredCopy/4"]
     big = runs["BM_FilteredCopy/3"]
+    grep = milliseconds(runs["BM_GrepSameFile/1"])
     checks = [
         ("text page 2 GB / 1 MB: time", pages[-1] / pages[0], None),
         ("text page 2 GB / 1 MB: peak heap", "same" if len(heaps) == 1 else "differs", None),
         ("UTF-8 text page 2 GB / 1 MB: time", utf8[-1] / utf8[0], None),
-        ("whole-file copy / grep -F -i", milliseconds(copy) / milliseconds(runs["BM_GrepSameFile/1"]), 0.8),
+        ("whole-file copy / grep -F -i", milliseconds(copy) / grep, 0.8),
+        ("the same, UTF-8 file / grep -F -i", milliseconds(utf8_copy) / grep, 0.8),
+        ("copy, UTF-8 / code page 932", milliseconds(utf8_copy) / milliseconds(copy), 1.3),
+        ("copy of every line, UTF-8 / code page 932", milliseconds(utf8_every) / milliseconds(every), 1.5),
         ("copy, 100 MB: peak heap - copied text, MB", (copy["peak_heap"] - copy["copied"]) / 1e6, 2.0),
+        ("the same, UTF-8 file", (utf8_copy["peak_heap"] - utf8_copy["copied"]) / 1e6, 2.0),
         ("copy, 2 GB: peak heap - copied text, MB", (big["peak_heap"] - big["copied"]) / 1e6, 2.0),
     ]
     for name, value in medians.items():
