@@ -51,6 +51,10 @@ int CompareText(const char* a, const char* b);
 // are always enough) and sets *written; false when the conversion fails.
 // Systems differ in how many "?" a surrogate pair gives.
 bool WideToCp932(std::u16string_view text, char* out, size_t room, size_t* written);
+// MultiByteToWideChar(932): the Unicode form of code-page-932 text, where the
+// conversion above leads back from every character it does not turn into "?".
+// False when the conversion fails.
+bool Cp932ToWide(std::string_view text, std::u16string* wide);
 
 // ---- menus
 constexpr unsigned kMfString = 0x0, kMfChecked = 0x8, kMfPopup = 0x10, kMfMenuBarBreak = 0x20,

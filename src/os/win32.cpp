@@ -255,7 +255,7 @@ void SendKeyPress(int virtualKey) {
 namespace {
 // MultiByteToWideChar(932) into out, which has room for one unit per byte; the
 // number of units made, or -1.
-ptrdiff_t Cp932ToWide(std::string_view text, wchar_t* out) {
+ptrdiff_t Cp932Units(std::string_view text, wchar_t* out) {
     constexpr size_t kPiece = 1 << 20;  // bytes per call, far inside the API's int counts
     ptrdiff_t made = 0;
     while (!text.empty()) {
@@ -276,11 +276,18 @@ ptrdiff_t Cp932ToWide(std::string_view text, wchar_t* out) {
 // Whether the code-page-932 text reads as the Unicode one.
 bool SaysTheSame(std::string_view text, std::wstring_view unicode) {
     std::wstring read(text.size(), L'\0');
-    const ptrdiff_t units = Cp932ToWide(text, read.data());
+    const ptrdiff_t units = Cp932Units(text, read.data());
     return units >= 0 && std::wstring_view(read.data(), units) == unicode;
 }
 HGLOBAL NewBlock(size_t size) { return GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size); }
 }  // namespace
+
+bool Cp932ToWide(std::string_view text, std::u16string* wide) {
+    wide->assign(text.size(), u'\0');
+    const ptrdiff_t units = Cp932Units(text, reinterpret_cast<wchar_t*>(wide->data()));
+    wide->resize(units > 0 ? size_t(units) : 0);
+    return units >= 0;
+}
 
 bool ClipboardHasText() {
     return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
@@ -338,7 +345,7 @@ bool ClipboardSetText(Window owner, const std::string_view* pieces, size_t count
             size_t at = 0;
             for (size_t i = 0; i < count; at += pieces[i++].size())
                 if (!pieces[i].empty()) std::memcpy(bytes + at, pieces[i].data(), pieces[i].size());
-            units = Cp932ToWide(std::string_view(bytes, size), wide);
+            units = Cp932Units(std::string_view(bytes, size), wide);
             *locale = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), SORT_DEFAULT);
         }
         for (auto& item : items) GlobalUnlock(item.block);

@@ -1,4 +1,5 @@
 #include "common/encoding.h"
+#include "common/text.h"
 #include "common/text_decoder.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +172,15 @@ TEST(Encoding, FakeConvertsAsWindows) {
     ASSERT_TRUE(os::WideToCp932(all, out.data(), out.size(), &written));
     EXPECT_EQ(cases::Fnv1a(std::string_view(out.data(), written)), cases::kBmpCp932Hash)
         << "the fake's table of the BMP differs from Windows'";
+    // Keywords are looked for in UTF-8 through the way back: every form but "?"
+    // must lead to its one character.
+    std::u16string back, wrong;
+    for (size_t i = 0, at = 0; i < all.size(); ++i) {
+        const std::string_view form(out.data() + at, IsLeadByte(out[at]) ? 2 : 1);
+        at += form.size();
+        if (form != "?" && !(os::Cp932ToWide(form, &back) && back == all.substr(i, 1))) wrong += all[i];
+    }
+    EXPECT_EQ(wrong, u"");
 }
 
 }  // namespace

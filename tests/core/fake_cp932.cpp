@@ -18,10 +18,20 @@ bool os::WideToCp932(std::u16string_view text, char* out, size_t room, size_t* w
     return made > 0;
 }
 
+bool os::Cp932ToWide(std::string_view text, std::u16string* wide) {
+    wide->assign(text.size(), u'\0');
+    const int made = text.empty() ? 0 : MultiByteToWideChar(932, 0, text.data(), int(text.size()),
+                                                             reinterpret_cast<wchar_t*>(wide->data()), int(wide->size()));
+    wide->resize(made > 0 ? size_t(made) : 0);
+    return text.empty() || made > 0;
+}
+
 #else
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -76,6 +86,32 @@ bool os::WideToCp932(std::u16string_view text, char* out, size_t room, size_t* w
         std::memcpy(out + *written, form, length);
         *written += length;
         i += units;
+    }
+    return true;
+}
+
+// Only what Windows reads the same: the bytes of kWindowsForms and what iconv
+// reads; anything else fails.
+bool os::Cp932ToWide(std::string_view text, std::u16string* wide) {
+    static const iconv_t converter =
+        iconv_open(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? "UTF-16LE" : "UTF-16BE", "CP932");
+    wide->clear();
+    if (converter == iconv_t(-1)) return false;
+    for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const size_t length = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC) ? 2 : 1;
+        const auto own = std::find_if(std::begin(kWindowsForms), std::end(kWindowsForms),
+                                      [&](auto& form) { return form.byte == text[i] && form.byte != '?'; });
+        char16_t unit = own != std::end(kWindowsForms) ? own->unit : 0;
+        if (!unit) {
+            iconv(converter, nullptr, nullptr, nullptr, nullptr);
+            auto in = const_cast<char*>(text.data() + i);
+            auto out = reinterpret_cast<char*>(&unit);
+            size_t inLeft = std::min(length, text.size() - i), outLeft = 2;
+            if (iconv(converter, &in, &inLeft, &out, &outLeft) == size_t(-1) || inLeft != 0) return false;
+        }
+        *wide += unit;
+        i += length;
     }
     return true;
 }
