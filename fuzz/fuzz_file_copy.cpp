@@ -4,7 +4,9 @@
 // and never half a double-byte character; the lines that pass the filter, after
 // the kept text when the copy keeps it, joined by CR LF. Nothing collected, no
 // text to keep, a busy clipboard or a file that cannot be opened: 0 and the
-// clipboard as it was. The beep as for every writer.
+// clipboard as it was. The beep as for every writer. The reference converts
+// the file first, in one piece; the copy reads chunks of a fuzzed size and
+// converts a UTF-8 file only in the lines that may hold a word.
 #include <optional>
 #include <string>
 #include <string_view>

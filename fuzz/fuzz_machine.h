@@ -55,10 +55,12 @@ inline void ResetMachine() {
 
 // What texts are made of: letters of both cases, a double-byte character whose
 // trail byte is a backslash and two whose trail bytes are letters of either
-// case, a lone lead byte, line ends, tabs, NUL and the access-key sign.
+// case, a lone lead byte, line ends, tabs, NUL, the access-key sign, a UTF-8
+// character and a cut one; a half-width katakana in cp932 and in UTF-8, "?" and
+// a UTF-8 character without a cp932 form.
 constexpr std::string_view kPieces[] = {"a", "B", "ab", "\x95\x5C", "\x82\x41", "\x82\x61", "\x82", "\\",
                                         " ", "\t", "\r", "\r\n", "\n", std::string_view("\0", 1), "&",
-                                        "\xE8\xA1\xA8", "\xC3"};  // UTF-8: a character and a cut one
+                                        "\xE8\xA1\xA8", "\xC3", "\xB1", "\xEF\xBD\xB1", "?", "\xC3\xA9"};
 
 // Pieces, runs of one piece and now and then raw bytes: a short input makes
 // lines of thousands of bytes.

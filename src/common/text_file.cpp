@@ -9,12 +9,13 @@
 
 namespace qv {
 
-TextStream::TextStream(os::File file, CodeMode mode, size_t firstChunk, size_t largestChunk)
+TextStream::TextStream(os::File file, CodeMode mode, size_t firstChunk, size_t largestChunk, bool keepUtf8)
     : file_(file),
       mode_(mode),
       nextChunk_(firstChunk ? firstChunk : 1),
       largestChunk_(largestChunk ? largestChunk : 1),
-      decodeStep_(nextChunk_) {}
+      decodeStep_(nextChunk_),
+      keepUtf8_(keepUtf8) {}
 
 bool TextStream::Fail() {
     failed_ = true;
@@ -112,7 +113,7 @@ bool TextStream::Next(std::string_view* piece) {
                 continue;
             }
             // A character cut by the end of the file becomes "?".
-            if (flushed_ || !decided_ || code_ == TextCode::cp932) return false;
+            if (flushed_ || !decided_ || code_ == TextCode::cp932 || keptUtf8()) return false;
             flushed_ = true;
             if (!Decode({}, true, piece)) return false;
             if (piece->empty()) return false;
@@ -122,7 +123,7 @@ bool TextStream::Next(std::string_view* piece) {
             *piece = Raw().substr(0, AsciiPrefixLength(Raw()));
             rawBegin_ += piece->size();
             if (piece->empty()) continue;  // the file ended
-        } else if (code_ == TextCode::cp932) {
+        } else if (code_ == TextCode::cp932 || keptUtf8()) {
             *piece = Raw();
             rawBegin_ = rawEnd_;
         } else {

@@ -1,6 +1,7 @@
 // Text files read as code-page-932 text, whatever their code: a byte-order
 // mark, or the first 64 kB, tells UTF-8 and UTF-16 files, which are converted
-// here, so that every reader after this one sees cp932 bytes.
+// here, so that every reader after this one sees cp932 bytes (but one that
+// asks for UTF-8 as it is, and converts the lines it keeps).
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -15,14 +16,19 @@
 namespace qv {
 
 // The text of an open file, piece by piece, read only as far as it is asked
-// for: in chunks that grow fourfold from firstChunk up to largestChunk.
+// for: in chunks that grow fourfold from firstChunk up to largestChunk. With
+// keepUtf8, UTF-8 is handed out as the file holds it, for a reader that
+// converts only the lines it keeps (Utf8LineConverter).
 class TextStream {
 public:
-    TextStream(os::File file, CodeMode mode, size_t firstChunk, size_t largestChunk);
+    TextStream(os::File file, CodeMode mode, size_t firstChunk, size_t largestChunk, bool keepUtf8 = false);
 
     // The next piece of text; false at the end of the file or on a failure.
     bool Next(std::string_view* piece);
     bool failed() const { return failed_; }
+    // The pieces are UTF-8 from here on. ASCII may come before the code is
+    // told, and reads the same either way.
+    bool keptUtf8() const { return keepUtf8_ && decided_ && code_ == TextCode::utf8; }
     // The file held text (a byte-order mark alone is none).
     bool anyText() const { return anyText_; }
 
@@ -45,7 +51,7 @@ private:
     size_t rawCapacity_ = 0, rawBegin_ = 0, rawEnd_ = 0;
     size_t rawOffset_ = 0;  // where raw_ starts in the file
     bool ended_ = false, failed_ = false, anyText_ = false;
-    bool decided_ = false, flushed_ = false;
+    bool decided_ = false, flushed_ = false, keepUtf8_;
     TextDecoder decoder_{TextCode::cp932};
     TextCode code_ = TextCode::cp932;
     std::unique_ptr<char[]> decoded_;

@@ -1,6 +1,7 @@
 #include "lines/filter_scan.h"
 
 #include "common/text.h"
+#include "common/utf8_lines.h"
 
 
 namespace qv {
@@ -32,10 +33,19 @@ bool SameBytesI(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The words in their UTF-8 forms, kept in forms; false when one has none.
+bool InUtf8(std::vector<std::string_view>* words, std::vector<std::string>* forms) {
+    forms->resize(words->size());
+    for (size_t w = 0; w < words->size(); ++w)
+        if (!Utf8FormOfWord((*words)[w], &(*forms)[w])) return false;
+    words->assign(forms->begin(), forms->end());
+    return true;
+}
+
 }  // namespace
 
-FilterScan::FilterScan(const KeywordSets& sets) {
-    skips_ = RequiredWords(sets, &words_);
+FilterScan::FilterScan(const KeywordSets& sets, bool utf8) {
+    skips_ = RequiredWords(sets, &words_) && (!utf8 || InUtf8(&words_, &utf8Words_));
     for (std::string_view word : words_)
         starts_.push_back({Lower(word[0]), word.size() > 1 ? Lower(word[1]) : (unsigned char)0, word.size() > 1});
 }

@@ -2,6 +2,7 @@
 // at a time, so that the lines that cannot pass are never cut and tried.
 #pragma once
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,7 +12,11 @@ namespace qv {
 
 class FilterScan {
 public:
-    explicit FilterScan(const KeywordSets& sets);  // as they are selected now; sets must outlive the scan
+    // As the sets are selected now; sets must outlive the scan. With utf8 the
+    // words are looked for in their UTF-8 form, in text not yet converted;
+    // where a word has none, every line is tried.
+    explicit FilterScan(const KeywordSets& sets, bool utf8 = false);
+    FilterScan(const FilterScan&) = delete;  // words_ may point into utf8Words_
 
     // False when a line may pass without holding any word: every line is tried then.
     bool skips() const { return skips_; }
@@ -31,6 +36,7 @@ private:
     bool IsCandidate(std::string_view text, size_t at) const;
 
     std::vector<std::string_view> words_;  // one of them in every line that passes
+    std::vector<std::string> utf8Words_;
     std::vector<Start> starts_;            // their first two bytes, lower case
     bool skips_ = false;
 };

@@ -72,6 +72,7 @@ TEST_F(ClipboardTest, WritersFollowThePrefix) {
 }
 
 TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
+    const std::string kUtf8Lines = "\xE8\xA1\xA8x\n\xC3\xA9y\n\xEF\xBD\xB1z\n";
     const struct { std::string content; const char* filterWord; int prefix, result; Text after; } cases[] = {
         {"a\nb\n", nullptr, 0, 1, Text("a\r\nb\r\n")},
         {"\t\ta\tb\t\r\nc", nullptr, 0, 1, Text("ab\r\nc")},  // tabs dropped
@@ -85,6 +86,10 @@ TEST_F(ClipboardTest, WholeFileCopyTakesEveryLineThatPassesTheFilter) {
         {"a\n", "zzz", 1, 1, Text("x")},  // only the kept text
         {"a\n", "zzz", 0, 0, Text("x")},  // nothing collected: the clipboard keeps what the user had
         {"s\n" + std::string(3000, 'L') + "\nt", nullptr, 0, 1, Text("s\r\n" + std::string(2077, 'L') + "\r\nt")},
+        // UTF-8 looked at before it is converted: 表x, éy (no cp932 form) and ｱz
+        {kUtf8Lines, "\x95\x5C", 0, 1, Text("\x95\x5C" "x")},
+        {kUtf8Lines, "?", 0, 1, Text("?y")},  // a "?" of the settings is any character without a form
+        {kUtf8Lines, "\xB1", 0, 1, Text("\xB1" "z")},
     };
     for (const auto& c : cases) {
         SetUp();
