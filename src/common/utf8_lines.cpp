@@ -42,11 +42,7 @@ bool Utf8FormOfWord(std::string_view word, std::string* utf8) {
 }
 
 std::string_view Utf8LineConverter::Cut(std::string_view line, LineCutter* cutter) {
-    if (line.size() <= kStep) {
-        size_t written = 0;
-        if (!decoder_.Decode(line, true, converted_, sizeof converted_, &written)) failed_ = true;
-        return cutter->Cut(std::string_view(converted_, written));
-    }
+    if (line.size() <= kStep) return cutter->Cut(Convert(line, true));
     cutter->Start();
     Feed(line, cutter);
     End(cutter);
@@ -54,13 +50,15 @@ std::string_view Utf8LineConverter::Cut(std::string_view line, LineCutter* cutte
 }
 
 void Utf8LineConverter::Feed(std::string_view bytes, LineCutter* cutter) {
-    for (size_t at = 0; at < bytes.size(); at += kStep) Convert(bytes.substr(at, kStep), false, cutter);
+    for (size_t at = 0; at < bytes.size(); at += kStep) cutter->Feed(Convert(bytes.substr(at, kStep), false));
 }
 
-void Utf8LineConverter::Convert(std::string_view bytes, bool last, LineCutter* cutter) {
+void Utf8LineConverter::End(LineCutter* cutter) { cutter->Feed(Convert({}, true)); }
+
+std::string_view Utf8LineConverter::Convert(std::string_view bytes, bool last) {
     size_t written = 0;
     if (!decoder_.Decode(bytes, last, converted_, sizeof converted_, &written)) failed_ = true;
-    cutter->Feed(std::string_view(converted_, written));
+    return std::string_view(converted_, written);
 }
 
 }  // namespace qv

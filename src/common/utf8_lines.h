@@ -28,14 +28,14 @@ public:
     // A line in parts, on a started cutter: Feed as often as needed, then End
     // (a character the line's end cuts becomes "?") and cutter->Finish().
     void Feed(std::string_view bytes, LineCutter* cutter);
-    void End(LineCutter* cutter) { Convert({}, true, cutter); }
+    void End(LineCutter* cutter);
 
     // The system's conversion failed; the lines since are not to be used.
     bool failed() const { return failed_; }
 
 private:
     static constexpr size_t kStep = 4096;
-    void Convert(std::string_view bytes, bool last, LineCutter* cutter);
+    std::string_view Convert(std::string_view bytes, bool last);  // at most kStep bytes
 
     TextDecoder decoder_{TextCode::utf8};
     char converted_[DecodedRoom(kStep)];
