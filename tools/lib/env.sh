@@ -6,7 +6,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 QV_PACKAGES=(cmake g++ make libgtest-dev googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
-             wine wine64 xvfb xdotool xclip x11-utils python3 imagemagick fonts-ipafont-gothic locales)
+             wine wine64 wine32:i386 xvfb xdotool xclip x11-utils python3 imagemagick fonts-ipafont-gothic locales)
 # Only tools/bench needs these.
 QV_BENCH_PACKAGES=(libbenchmark-dev libx11-dev grep)
 
@@ -21,6 +21,10 @@ qv_install_missing() {
     echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo=sudo
+    # wine32 runs the 32-bit program; its packages come from the i386 architecture.
+    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
     $sudo apt-get update -qq >/dev/null
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
@@ -44,6 +48,13 @@ qv_start_xvfb() {
 }
 
 qv_wine_prefix() {
+    # A prefix made while wine32 was missing has an empty syswow64 and runs no
+    # 32-bit program; wineboot -u does not fill it, so it is made anew.
+    if [ -x /usr/lib/wine/wine ] && [ -f "$WINEPREFIX/system.reg" ] &&
+       [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+        qv_stop_wine
+        rm -rf "$WINEPREFIX"
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
         qv_wine wineboot -i >/dev/null 2>&1
