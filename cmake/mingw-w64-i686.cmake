@@ -9,3 +9,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Every processor that runs Windows 10 or 11 has SSE2; the text search uses it.
 set(CMAKE_CXX_FLAGS_INIT "-msse2")
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
