@@ -15,9 +15,19 @@ import subprocess
 import time
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-BUILD = os.path.join(ROOT, "build", "win64")
-SANDBOXES = os.path.join(ROOT, "build", "e2e")
-REQUESTS = os.path.join(SANDBOXES, "requests")
+ARCH = BUILD = SANDBOXES = REQUESTS = None
+
+
+def use_build(arch):
+    """Points the scenarios at the programs of build/ARCH (win64 or win32), with sandboxes of their own."""
+    global ARCH, BUILD, SANDBOXES, REQUESTS
+    ARCH = arch
+    BUILD = os.path.join(ROOT, "build", arch)
+    SANDBOXES = os.path.join(ROOT, "build", "e2e", arch)
+    REQUESTS = os.path.join(SANDBOXES, "requests")
+
+
+use_build("win64")
 
 # The hooks act on these while the menu loop handles them, and nothing is drawn
 # (a check mark shows when its item is next drawn); the keys after them queue
