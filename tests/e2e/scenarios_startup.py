@@ -2,7 +2,8 @@
 import os
 import shutil
 
-from harness import BUILD, Sandbox, check, cp932, exec_section
+import harness
+from harness import Sandbox, check, cp932, exec_section
 
 
 def test_a_copy_under_another_name_creates_its_empty_settings_then_reads_them_and_keeps_the_manual():
@@ -52,7 +53,7 @@ def test_a_start_file_written_with_slashes_or_relative_is_the_file_opened():
 def test_system_libraries_planted_beside_the_program_are_not_loaded():
     box = Sandbox("startup_planted")
     for name in ("shell32.dll", "uxtheme.dll"):  # one Qivora loads, one Windows loads for its menu
-        shutil.copy(os.path.join(BUILD, "planted.dll"), os.path.join(box.path, name))
+        shutil.copy(os.path.join(harness.BUILD, "planted.dll"), os.path.join(box.path, name))
     box.file("a.txt", "in a\r\n")
     box.settings("[system]\n%end\n" + exec_section(("recorder | rec", "%P")))
     # Wine takes a library from the program's folder only where it is told to prefer one not its own.
