@@ -1,175 +1,166 @@
-// The settings file: candidates, sections, the line splitter and the [exec] table.
-#include "settings_fixture.h"
+// The settings of a run: the command line and the settings file, read as the
+// program starts, summed up as the fields that differ from their defaults.
+#include <string>
 
-#include "common/program_paths.h"
-#include "settings/launchers.h"
-#include "settings/program_lookup.h"
-#include "common/split_line.h"
+#include "fixture.h"
 
 namespace qv {
 namespace {
 
-using Entries = std::vector<std::string>;  // "target|label|parameters"
+using std::string_literals::operator""s;
+const std::string kError = "設定ファイル異常 Qivora";  // the message box's text and title
 
-Entries Table() {
-    ReadLaunchers(kMaxLaunchers);
-    Entries table;
-    for (int i = 0; i < process::launcherCount; ++i)
-        table.push_back(std::string(process::launchers[i].target.view()) + "|" + std::string(process::launchers[i].label.view()) + "|" +
-                        std::string(process::launchers[i].parameters.view()));
-    return table;
+std::string Style(const ViewStyle& s) {
+    const int numbers[] = {s.fontHeight, s.fontWeight, s.fontItalic, s.tabWidth, s.firstLine, s.pageSize, s.itemWidth,
+                           s.lineNumbers};
+    std::string out = s.customFont ? std::string(s.fontFace.view()) : "-";
+    for (int i = 0; i < 8; ++i) out += (i == 3 ? ";" : ",") + std::to_string(numbers[i]);
+    return out;
 }
 
-// Read an entry at a time, as the menus ask for them: the same table as read at once.
-Entries ReadExec(const std::string& lines) {
-    ReadExecSection("[system]\r\n%end\r\n[Exec] rest of the header\r\n" + lines);
-    for (int count = 1; count <= kMaxLaunchers; ++count) {
-        ReadLaunchers(count);
-        EXPECT_LE(process::launcherCount, count);
-    }
-    return Table();
-}
-
-TEST(SplitLine, DropsCrAndTabAndCutsAtTheLimitWithoutHalfACharacter) {
-    LineCutter shortLines(kShortLineLimit), longLines(kLongLineLimit);
-    std::string_view line;
-    EXPECT_EQ(SplitLine("a\tb\r\nnext", 0, &shortLines, &line), 5u);
-    EXPECT_EQ(line, "ab");
-    EXPECT_EQ(SplitLine("a\tb\r\nnext", 5, &shortLines, &line), 5u);  // at the end: one more than was left
-    EXPECT_EQ(SplitLine("ab\nc\td", 3, &shortLines, &line), 4u);
-    EXPECT_EQ(SplitLine(std::string(600, 'a') + "\nb", 0, &shortLines, &line), 601u);
-    EXPECT_EQ(line.size(), 517u);
-    EXPECT_EQ(SplitLine(std::string(3000, 'b'), 0, &longLines, &line), 3001u);
-    EXPECT_EQ(line.size(), 2077u);
-    SplitLine(std::string(516, 'a') + "\x95\x5C\n", 0, &shortLines, &line);
-    EXPECT_EQ(line, std::string(516, 'a'));
-}
-
-// A quoted program path: the settings file and the manual beside it; a menu
-// line is as high as the font and 3 pixels, the page leaves 100 pixels free.
-TEST(ProgramPaths, BesideTheProgramAndItemsPerPage) {
-    InitProgramPaths("\"C:\\my tools\\memo.exe\"", "/#u x");
-    const ProgramPaths& paths = process::programPaths;
-    EXPECT_EQ(std::vector<std::string>({std::string(paths.exePath.view()), std::string(paths.settingsPath.view()),
-                                        std::string(paths.manualPath.view()), paths.commandLine}),
-              std::vector<std::string>({"C:\\my tools\\memo.exe", "C:\\my tools\\memo.ini", "C:\\my tools\\Qivora.txt", "/#u x"}));
-    EXPECT_EQ(ComputeItemsPerPage(1060, 13), 60);
-    EXPECT_EQ(ComputeItemsPerPage(1040, -12), 62);
-}
-
-TEST_F(SettingsTest, CandidatesInOrderAndAnEmptyFileWhenNoneExists) {
-    InitProgramPaths("C:\\app\\memo.exe", "");
-    fake::AddFile("C:\\app\\memo.ini", "");
-    fake::AddFile("C:\\app\\Qivora.ini", "");
-    fake::AddFile("C:\\app\\other.ini", "[system]\n@sub\n");
-    process::programPaths.settingsPath = "C:\\app\\other.ini";  // named by "/#s="
-    const char* const expected[] = {"C:\\app\\other.ini", "C:\\app\\memo.ini", "C:\\app\\Qivora.ini", "C:\\app\\memo.ini"};
-    for (const char* path : expected) {
-        ASSERT_TRUE(LoadSettings(nullptr));
-        EXPECT_EQ(process::programPaths.settingsPath.view(), path);
-        fake::RemovePath(path);
-        process::programPaths.settingsPath = "C:\\app\\memo.ini";
-    }
-    EXPECT_EQ(fake::createdFiles, std::vector<std::string>{"C:\\app\\memo.ini"});
-    EXPECT_EQ(fake::FileContent("C:\\app\\memo.ini"), "");
-    EXPECT_EQ(Table(), Entries{"@system|@system|"});
-    EXPECT_TRUE(fake::errorBoxes.empty());
-}
-
-TEST_F(SettingsTest, AFileThatCannotBeOpenedOrReadShowsTheMessage) {
-    for (int fault = 0; fault < 2; ++fault) {
-        SetUp();
-        if (fault == 0) fake::AddFolder("C:\\app\\Qivora.ini");  // a folder of that name
-        else fake::AddFile("C:\\app\\Qivora.ini", "[system]\n@sub\n");
-        fake::MakeUnreadable("C:\\app\\Qivora.ini");
-        EXPECT_FALSE(LoadSettings(nullptr));
-        ASSERT_EQ(fake::errorBoxes.size(), 1u);
-        EXPECT_EQ(fake::errorBoxes[0].text, "設定ファイル異常");
-        EXPECT_EQ(fake::errorBoxes[0].title, "Qivora");
-        EXPECT_EQ(process::settings.includeSubfolders, 0);
-    }
-}
-
-TEST_F(SettingsTest, SystemSectionLines) {
-    const struct { std::string content; int includeSubfolders; } cases[] = {
-        {"[SYSTEM]\r\n@SUBfolders\r\n", 1},  // any case, any line starting with @sub
-        {"[system]\n   \t@s\tub\n", 1},      // leading blanks; tabs are removed first
-        {"[system]\n;@sub\n", 0},
-        {"[system]\n%END\n@sub\n", 0},
-        {"[system]\n[exec]\n@sub\n", 1},  // only %end ends it
-        {"@sub\n[system]\n", 0},
-        {"x [system] rest\n@sub", 1},  // the header anywhere on its line; a last line without a line end
-        {"[system]\n" + std::string(600, 'x') + "\n\x01\x95\xFF\n@sub\n", 1},
+// Each field that differs from its default, then what left the program.
+std::string Summary(bool loaded) {
+    const Settings& s = process::settings;
+    std::string out = loaded ? "" : "failed", ext, exec;
+    auto add = [&out](bool differs, const std::string& what) {
+        if (differs) out += (out.empty() ? "" : " ") + what;
     };
-    for (auto& c : cases) {
-        SetUp();
-        ASSERT_TRUE(Run("", c.content));
-        EXPECT_EQ(process::settings.includeSubfolders, c.includeSubfolders) << c.content;
+    const char* const modes[] = {"active", "", "mouse", "mous2", "center"};
+    const std::string mode = s.positionMode < 0 || s.positionMode > 4 ? "unset" : modes[s.positionMode];
+    add(s.positionMode != positionCenter,
+        "menu=" + (s.positionMode == positionFixed ? std::to_string(s.fixedX) + "," + std::to_string(s.fixedY) : mode));
+    add(Style(s.submenuStyle) != "-,13,400,0;4,0,20,80,0", "sub=" + Style(s.submenuStyle));
+    add(Style(s.rootStyle) != "-,13,400,0;4,0,30,80,0", "root=" + Style(s.rootStyle));
+    add(s.includeSubfolders, "sub");
+    add(s.sortByFilter || s.folderGrouping, "list=" + std::to_string(s.sortByFilter) + "," + std::to_string(s.folderGrouping));
+    for (int i = 0; i < s.extensionFilterCount; ++i) ext += (i ? ";" : "") + std::string(s.extensionFilters[i].view());
+    add(ext != ".txt", "ext=" + ext);
+    for (int set = 0; set < kKeywordSetCount; ++set) {
+        std::string words;
+        for (int w = 0; w < s.keywordSets.wordCount[set]; ++w) words += (w ? "," : "=") + std::string(s.keywordSets.words[set][w].view());
+        add(!words.empty() || s.keywordSets.selected[set],
+            "g" + std::to_string(set) + (s.keywordSets.selected[set] == 1 ? "*" : s.keywordSets.selected[set] ? "?" : "") + words);
     }
+    add(s.keywordSets.selectedCount || s.keywordSets.filterActive,
+        "on=" + std::to_string(s.keywordSets.selectedCount) + "," + std::to_string(s.keywordSets.filterActive));
+    add(!s.editorPath.empty(), "editor=" + std::string(s.editorPath.view()));
+    add(s.searchPathSet || !s.searchPath.empty(), (s.searchPathSet ? "path=" : "path(off)=") + std::string(s.searchPath.view()));
+    add(s.codeMode != CodeMode::automatic, s.codeMode == CodeMode::cp932 ? "code=932" : "code=utf8");
+    add(process::programPaths.settingsPath.view() != kIni, "ini=" + std::string(process::programPaths.settingsPath.view()));
+    for (int i = 0; i < process::launcherCount; ++i) {
+        const LauncherEntry& l = process::launchers[i];
+        exec += (i ? " / " : "") + std::string(l.target.view()) + "|" + std::string(l.label.view()) + "|" + std::string(l.parameters.view());
+    }
+    add(exec != "@system|@system|", "exec=" + exec);
+    add(process::startMode, "start=" + std::string(process::startPath.view()));
+    const std::string left = Machine::Outcome();
+    return out + (out.empty() || left.empty() ? "" : "; ") + left;
 }
 
-TEST_F(SettingsTest, LauncherEntriesLabelsAndBuiltInTargets) {
-    fake::AddFile("C:\\tools\\ed.exe", "");
-    fake::AddFolder("C:\\docs");
-    EXPECT_EQ(ReadExec(">before any entry\r\n"
-                       "C:\\tools\\ed.exe | Edit | more\r\nC:\\tools\\ed\r\n"
-                       "C:\\docs | Docs\r\nnothing-here\r\n>after a skipped line\r\n"
-                       "@clipboard | Copy\r\n>first\r\n>second %P\r\n@CLIPx | All\r\n@clipxyz\r\n"
-                       "@System32 | Open\r\n@other | X\r\n%END\r\n@system\r\n"),
-              (Entries{"C:\\tools\\ed.exe|Edit | more|\"%P\"", "C:\\tools\\ed.exe|ed|after a skipped line", "@clip|Copy|second %P",
-                       "@clipX|All|", "@clipX|@clipX|", "@system|Open|"}));
-    EXPECT_EQ(ReadExec("@clip | c"), Entries{"@clip|c|"});  // the last line without a line end
-    EXPECT_EQ(ReadExec("nothing\r\n%end\r\n"), Entries{"@system|@system|"});
-    fake::AddFile("C:\\work\\@clip.exe", "");  // an existing file wins over the keyword
-    EXPECT_EQ(ReadExec("@clip | Tool\r\n"), Entries{"C:\\work\\@clip.exe|Tool|\"%P\""});
+// Twenty-one launchers: twenty are kept, and a parameter line after the twentieth still counts.
+std::string TwentyOne(bool expected) {
+    std::string ini = "[exec]\r\n", exec = "exec=";
+    for (int i = 0; i < 21; ++i) {
+        const std::string n = std::to_string(i);
+        ini += "@clip | L" + n + "\r\n" + (i == 19 ? ">last\r\n" : "");
+        if (i < 20) exec += (i ? " / @clip|L" : "@clip|L") + n + "|" + (i == 19 ? "last" : "");
+    }
+    return expected ? exec : ini;
 }
 
-TEST_F(SettingsTest, TwentyEntriesAtMostAndFieldsOf259Characters) {
-    std::string lines = "@clip | " + std::string(300, 'L') + "\r\n>" + std::string(300, 'p') + "\r\n";
-    for (int i = 1; i < 20; ++i) lines += "@clip | L" + std::to_string(i) + "\r\n";
-    Entries table = ReadExec(lines + ">for the twentieth\r\n@system\r\n>not read\r\n");
-    ASSERT_EQ(table.size(), 20u);
-    EXPECT_EQ(table[0], "@clip|" + std::string(259, 'L') + "|" + std::string(259, 'p'));
-    EXPECT_EQ(table[19], "@clip|L19|for the twentieth");
-}
+struct SettingsFile : Machine {
+    void SetUp() override {
+        Machine::SetUp();
+        for (const char* file : {"C:\\work\\ed.exe", "C:\\tools\\ed.exe", "C:\\a\\tool.exe", "C:\\Windows\\tool.exe",
+                                 "C:\\work\\both", "C:\\work\\both.exe", "C:\\more\\viewer.exe", "C:\\work\\memo.txt",
+                                 "C:\\app\\sub\\my.ini", "C:\\other\\x.ini"})
+            fake::AddFile(file, "[system]\r\n@menu=active\r\n");
+        for (const char* folder : {"C:\\work\\docs", "C:\\docs", "C:\\data", "C:\\My Data", "C:\\one", "C:\\\x95\x5C"})
+            fake::AddFolder(folder);
+        fake::AddFile("C:\\cfg\\paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n");
+        fake::AddFile("C:\\cfg\\more.bat", "set path=C:\\bin;C:\\more\r\n");
+        fake::AddFile("C:\\cfg\\list.txt", "C:\\x;\r\n\tC:\\y\r\n");
+        fake::AddFile("C:\\cfg\\u16.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s);  // C:\表 in UTF-16
+        fake::AddFile("C:\\cfg\\nul.txt", "set path=C:\\a\0;C:\\b\r\n"s);
+        fake::AddFile("C:\\cfg\\bad.txt", "C:\\a");
+        fake::MakeUnreadable("C:\\cfg\\bad.txt");
+    }
+};
 
-TEST_F(SettingsTest, ResolveProgramPathOrder) {
-    for (const char* file : {"C:\\a\\tool.exe", "C:\\Windows\\tool.exe", "C:\\work\\both", "C:\\work\\both.exe",
-                             "C:\\work\\sub\\x.txt"})
-        fake::AddFile(file, "");
-    process::settings.searchPath = "C:\\none;C:\\a";
-    process::settings.searchPathSet = 1;
-    const struct { const char* name; bool tryExe, found; const char* path; } cases[] = {
-        {"tool", true, true, "C:\\a\\tool.exe"},  // the "@path=" list before the system order
-        {"tool", false, false, "tool"},
-        {"both", true, true, "C:\\work\\both"},  // the name as written before ".exe"
-        {"sub\\x.txt", false, true, "C:\\work\\sub\\x.txt"},
-        {"", true, false, ""},
+TEST_F(SettingsFile, CommandLineAndSettingsFile) {
+    const std::string sw = "[system]\r\n@menu=100,200\r\n@filter=.log;.cfg\r\n%end\r\n";
+    const std::string grep3 = "[system]\r\n@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late\r\n";
+    const struct { std::string commandLine; std::optional<std::string> ini; std::string expected; } rows[] = {
+        {"", "", ""}, {"", std::nullopt, "made C:\\app\\Qivora.ini"},
+        {"", "[SYSTEM]\r\n@SUBfolders\r\n", "sub"}, {"", "[system]\n   \t@s\tub\n", "sub"},  // blanks before, tabs dropped
+        {"", "[system]\n%END\n@sub\n", ""}, {"", "[system]\n[exec]\n@sub\n", "sub"}, {"", "@sub\n[system]\n", ""},
+        {"", "x [system] rest\n@sub", "sub"},  // the header anywhere on its line, the last line without a line end
+        {"", "[system]\r\n@menu=MOUS2\r\n", "menu=mous2"}, {"", "[system]\r\n@menu=-20,30\r\n", "menu=-20,30"},
+        {"", "[system]\r\n@menu=MAX,MAX\r\n", "menu=1920,1040"},
+        {"", "[system]\r\n@menu=100,max\r\n", "menu=100,0"},  // a last "MAX" must be written so
+        {"", "[system]\r\n@menu=9,\r\n", ""},                  // too short to be read
+        {"/#M=mouse /#f=.md;.c /#U", sw, "menu=mouse sub ext=.md;.c"},
+        {"/#m=center /#m=mouse /#F=.md /#f=.c", sw, "ext=.md"},  // only the first counts
+        {"/#m= x /#f=.c", sw, "menu=100,200 ext=.log;.cfg"},     // empty or too short: no switch
+        {"", "[system]\r\n@font=Arial,0,9,1,,-1,12\r\n", "sub=Arial,14,900,1;4,0,20,80,0 root=ＭＳ Ｐゴシック,14,400,0;4,0,30,80,0"},
+        {"", "[system]\r\n@font=Arial,16,7\r\n@font=Courier\r\n", "sub=Courier,16,700,0;4,0,20,80,0"},
+        {"", "[system]\r\n@font=-1,16,12,0,-1,-1\r\n", "sub=-,16,400,0;4,0,20,80,0 root=-,14,400,0;4,0,30,80,0"},
+        {"", "[system]\r\n@text=11,5,60,5,1,,0,60,150,2\r\n", "sub=-,13,400,0;4,4,20,80,1 root=-,13,400,0;0,0,60,150,0"},
+        {"", "[system]\r\n@text=10,1,50,100,0,0,999,999,200,1\r\n", "sub=-,13,400,0;10,0,50,100,0 root=-,13,400,0;0,998,999,200,1"},
+        {"", "[system]\r\n@list=1,2\r\n", "list=1,2"}, {"", "[system]\r\n@list=7,9\r\n", "list=1,1"},
+        {"", "[system]\r\n@filter=;;\r\n@filter= .md ;;.c\r\n@filter=.log\r\n", "ext= .md ;.c"},
+        {"", "[system]\r\n@grep0=a |  | b\r\n@grep3=x|y | Foo Bar\r\n@grep4=\x83\x7C | z\r\n", "g0=a,b g3=x|y,Foo Bar g4=\x83\x7C,z"},
+        {"/#g3=\"alpha | beta\"", grep3, "g3*=alpha,beta on=1,1"},  // the file's lines are skipped
+        {"/#G3", grep3, "g3*=gamma,delta on=1,1"},                 // the first line with a word selects
+        {"/#g3=\"unclosed /#g4", grep3, "g3=late g4?"},            // g4 waits for its words
+        {"", "[system]\r\n@editor=ed\r\n@editor=docs\r\n", "editor=C:\\work\\ed.exe"},  // never a folder
+        {"", "[system]\r\n@path=C:\\none;D:\\bin\r\n", "path=C:\\none;D:\\bin"},
+        {"", "[system]\r\n@path=C:\\cfg\\paths.bat\r\n", "path=C:\\a;C:\\b"}, {"", "[system]\r\n@path=C:\\docs\r\n", "path=C:\\docs"},
+        {"", "[system]\r\n@path=C:\\cfg\\list.txt\r\n", "path=C:\\x;C:\\y"}, {"", "[system]\r\n@path=C:\\cfg\\bad.txt\r\n", ""},
+        {"", "[system]\r\n@path=C:\\cfg\\u16.txt\r\n", "path=C:\\\x95\x5C"}, {"", "[system]\r\n@path=C:\\cfg\\nul.txt\r\n", "path=C:\\a"},
+        {"", "[system]\r\n@editor=viewer\r\n@path=C:\\cfg\\more.bat\r\n@editor=viewer\r\n%end\r\n[exec]\r\nviewer | View\r\n",
+         "editor=C:\\more\\viewer.exe path=C:\\bin;C:\\more exec=C:\\more\\viewer.exe|View|\"%P\""},
+        {"", "[system]\r\n@path=C:\\none;C:\\a\r\n[exec]\r\ntool\r\nboth\r\n",
+         "path=C:\\none;C:\\a exec=C:\\a\\tool.exe|tool|\"%P\" / C:\\work\\both|both|\"%P\""},
+        {"", "[exec]\r\ntool | T\r\n", "exec=C:\\Windows\\tool.exe|T|\"%P\""},
+        {"", "[exec]\r\n>before any entry\r\nC:\\tools\\ed.exe | Edit | more\r\nC:\\tools\\ed\r\nC:\\docs | Docs\r\nnothing\r\n"
+             ">after a skipped line\r\n@clipboard | Copy\r\n>first\r\n>second %P\r\n@CLIPx | All\r\n@clipxyz\r\n"
+             "@System32 | Open\r\n@other | X\r\n%END\r\n@system\r\n",
+         "exec=C:\\tools\\ed.exe|Edit | more|\"%P\" / C:\\tools\\ed.exe|ed|after a skipped line / @clip|Copy|second %P / "
+         "@clipX|All| / @clipX|@clipX| / @system|Open|"},
+        {"", "[exec]\r\nnothing\r\n%end\r\n", ""}, {"", TwentyOne(false), TwentyOne(true)},
+        {"", "[system]\r\n@code=utf8\r\n", "code=utf8"}, {"", "[system]\r\n@code=932\r\n@code=x\r\n", ""},
+        {"/#S=sub\\my.ini", "", "menu=active ini=C:\\app\\sub\\my.ini"},
+        {"/#s=C:\\other\\x.ini", "", ""},  // only a file under the program's folder
+        {"C:\\data /#s=", "", "failed menu=unset ext= ini=C:\\app\\ exec= start=C:\\data; box " + kError},
+        {"", "[system]\r\n@filter=.txt\0;.log\r\n@sub\0\r\n@text=\0" "9\r\n%end"s, "sub"},  // a NUL ends a line's text
+        {"", "x\0[system]\r\n@sub\r\n"s, ""},
+        {"", "[system]\r\n@grep1=\xE6\x97\xA5\xE6\x9C\xAC\r\n%end\r\n[exec]\r\n@clip | \xE8\xA1\xA8\r\n",  // UTF-8
+         "g1=\x93\xFA\x96\x7B exec=@clip|\x95\x5C|"},
+        {"/#u \"C:\\My Data\\\"", "", "sub start=C:\\My Data"}, {"C:\\My Data", "", ""},
+        {"x\"  C:\\data  \"", "", "start=C:\\data"}, {"  C:\\nothing C:\\one C:\\data", "", "start=C:\\one"},
+        {"memo.txt", "", "start=C:\\work\\memo.txt"}, {"C:/work/memo.txt", "", "start=C:\\work\\memo.txt"},
+        {"C:\\da\tta\r\n", "", "start=C:\\data"}, {"C:\\\x95\x5C", "", "start=C:\\\x95\x5C"},  // 表 keeps its second byte
     };
-    for (const auto& c : cases) {
-        std::string path;
-        EXPECT_EQ(ResolveProgramPath(c.name, c.tryExe, &path), c.found) << c.name;
-        EXPECT_EQ(path, c.path) << c.name;
-    }
-    process::settings.searchPathSet = 0;  // the list is ignored without its flag
-    std::string path;
-    EXPECT_TRUE(ResolveProgramPath("tool", true, &path));
-    EXPECT_EQ(path, "C:\\Windows\\tool.exe");
-    for (size_t length : {259u, 260u}) {  // a full path too long keeps the name
-        fake::currentDirectory = "C:\\" + std::string(length - 12, 'd') + "\\";
-        fake::AddFile(fake::currentDirectory + "file.txt", "");
-        EXPECT_TRUE(ResolveProgramPath("file.txt", false, &path));
-        EXPECT_EQ(path, length == 259 ? fake::currentDirectory + "file.txt" : "file.txt");
+    for (const auto& row : rows) {
+        SetUp();
+        EXPECT_EQ(Summary(Load(row.commandLine, row.ini)), row.expected) << row.commandLine << " with " << row.ini.value_or("none");
     }
 }
 
-TEST_F(SettingsTest, EntriesAndEditorResolvedThroughTheSearchPathFile) {
-    fake::AddFile("C:\\cfg\\paths.bat", "set path=C:\\bin;C:\\more\r\n");
-    fake::AddFile("C:\\more\\viewer.exe", "");
-    ASSERT_TRUE(Run("", "[system]\r\n@editor=viewer\r\n@path=C:\\cfg\\paths.bat\r\n@editor=viewer\r\n%end\r\n"
-                        "[exec]\r\nviewer | View\r\n%end\r\n"));
-    EXPECT_EQ(Table(), Entries{"C:\\more\\viewer.exe|View|\"%P\""});
-    EXPECT_EQ(process::settings.editorPath.view(), "C:\\more\\viewer.exe");
+// A program renamed reads its own settings file, else Qivora.ini beside it, else makes its own.
+TEST_F(SettingsFile, RenamedProgramAndUnreadableFile) {
+    const struct { const char* files; std::string expected; } rows[] = {
+        {"mq", "ini=C:\\app\\memo.ini"}, {"q", ""}, {"", "ini=C:\\app\\memo.ini; made C:\\app\\memo.ini"},
+        {"u", "failed menu=unset ext= ini=C:\\app\\memo.ini exec=; box " + kError},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        InitProgramPaths("C:\\app\\memo.exe", "");
+        for (const char* f = row.files; *f; ++f) fake::AddFile(*f == 'q' ? kIni : "C:\\app\\memo.ini", "[system]\r\n");
+        if (*row.files == 'u') fake::MakeUnreadable("C:\\app\\memo.ini");
+        EXPECT_EQ(Summary(Load("", std::nullopt)), row.expected) << row.files;
+    }
 }
 
 }  // namespace
