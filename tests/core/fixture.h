@@ -12,6 +12,7 @@
 #include "common/program_paths.h"
 #include "common/state.h"
 #include "fake_os.h"
+#include "menu/pages.h"
 #include "menu/start.h"
 #include "settings/launchers.h"
 
@@ -77,14 +78,14 @@ struct Machine : ::testing::Test {
         }
         sets.selected[set] = sets.selectedCount = sets.filterActive = 1;
     }
-    // Labels joined by ", ": "-" a separator, "|" before an item that starts a
-    // column, "*" after a checked one, "#" an owner-drawn one, a submenu in braces.
+    // Labels joined by ", ": "-" a separator, "|" before an item that starts a column,
+    // "#" and what it draws for an owner-drawn one, "*" after a checked one, a submenu in braces.
     static std::string Render(os::Menu menu) {
-        std::string out;
+        std::string out, drawn;
         for (const auto& item : menu->items) {
-            out += out.empty() ? "" : ", ";
+            out += &item == &menu->items.front() ? "" : ", ";
             out += item.flags & os::kMfMenuBarBreak ? "|" : "";
-            out += item.flags & os::kMfSeparator ? "-" : item.ownerDraw ? "#" : item.label;
+            out += item.flags & os::kMfSeparator ? "-" : item.ownerDraw ? "#" + (OwnerDrawLabel(item.id, &drawn) ? drawn : "") : item.label;
             out += item.checked ? "*" : "";
             if (item.submenu) out += "{" + Render(item.submenu) + "}";
         }
@@ -104,6 +105,10 @@ struct Machine : ::testing::Test {
         if (!fake::liveMenus.empty()) add(std::to_string(fake::liveMenus.size()) + " menus");
         if (fake::hooksInstalled) add(std::to_string(fake::hooksInstalled) + " hooks");
         return out;
+    }
+    static std::string AndOutcome(const std::string& shown) {
+        const std::string left = Outcome();
+        return shown + (left.empty() ? "" : " ; " + left);
     }
 };
 

@@ -1,0 +1,141 @@
+// The menus a user reads: a file's lines as a text page or a file submenu,
+// the folder list's columns, and where Next, Return and the keyword sets lead.
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+#include "menu/dispatch.h"
+#include "menu/hooks.h"
+#include "menu/popup.h"
+#include "menu/tracking.h"
+
+namespace qv {
+namespace {
+
+const std::string kNav = ", -, &> Next, &< Return, -, @system{}, -, &0 grep{&all}";
+
+// The menu as Render shows it, its navigation items as " +nav".
+std::string Shown(os::Menu menu) {
+    std::string shown = Machine::Render(menu);
+    const size_t nav = shown.find(kNav);
+    return nav == std::string::npos || nav + kNav.size() != shown.size() ? shown : shown.substr(0, nav) + " +nav";
+}
+
+TEST_F(Machine, FileLinesAsMenuItems) {
+    enum { submenu, page, twice };  // twice: a submenu opened again after a line was marked
+    const struct { const char *commandLine, *ini; std::string content; int how; std::string expected; bool unreadable = false; } rows[] = {
+        {"", "", "one\r\ntwo\r\n", page, "&@ memo.txt, -, one, two,  +nav"},
+        {"", "", "one\r\ntwo", twice, "one, two +nav"},  // marks forgotten, no menu left behind
+        {"", "[system]\r\n@text=,3\r\n", "x\n\n\ny", submenu, ", y +nav"},
+        {"", "", "", submenu, "non data +nav"}, {"", "[system]\r\n@text=,5\r\n", "1\n2\n3", submenu, "non line +nav"},
+        {"/#g1", "[system]\r\n@grep1=zzz\r\n", "a\n", submenu, "non grep, -, &> Next, &< Return, -, @system{}, -, &0 grep{&all, -, &1 zzz*}"},
+        {"", "", "a\nb", submenu, "read error", true},
+        {"", "", "a&b", submenu, "a?b +nav"}, {"", "[system]\r\n@text=2\r\n", "a\tb\tc", submenu, "a  b  c +nav"},
+        {"", "[system]\r\n@text=0\r\n", "\tx", submenu, "x +nav"}, {"", "[system]\r\n@text=1\r\n", "\x95\tz", submenu, "\x95 z +nav"},
+        {"", "[system]\r\n@text=,,,10\r\n", "abcdefghijklmnopqrstuvwxyz\nabcdefghi\x95\x5C", submenu, "abcdefghij, abcdefghi +nav"},
+        {"", "[system]\r\n@text=4,7,,10,1\r\n", "1\n2\n3\n4\n5\n6\nline 7 of thirty chars....\n", submenu, "0007  line 7 of , 0008   +nav"},
+        {"/#g0", "[system]\r\n@text=,,3\r\n@grep0=odd\r\n", "odd 1\neven 2\nodd 3\neven 4\nodd 5\nodd 7\n", submenu,
+         "odd 1, odd 3, odd 5, -, &> Next, &< Return, -, @system{}, -, &0 grep{&all, -, &0 odd*}"},
+        {"", "[system]\r\n@font=Arial\r\n@text=,,,,1\r\n", "a\nb", submenu, "#  0001  a, #  0002  b +nav"},
+        {"", "[system]\r\n@font=Arial\r\n", "a", page, "&@ memo.txt, -, a +nav"},  // owner drawing is for submenus only
+        {"/#g3", "[system]\r\n@grep0=alpha | beta\r\n@grep3=alpha | beta\r\n[exec]\r\nC:\\tools\\p.exe | &P\r\n", "", page,
+         "&@ memo.txt, -, non data, -, &> Next, &< Return, -, &P{}, -, &0 grep{&all, -, &0 alpha + beta, &3 alpha | beta*}"},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        fake::AddFile(kMemo, row.content);
+        if (row.unreadable) fake::MakeUnreadable(kMemo);
+        Load(row.commandLine, row.ini);
+        os::Menu menu = os::CreatePopupMenu();
+        if (row.how == page) BuildFileMenu(menu);
+        else FillFileSubmenu(menu, 0);
+        if (row.how == twice) {
+            process::menuItems.items[1].marked = process::menuItems.markedCount = 1;
+            FillFileSubmenu(menu, 0);
+        }
+        const std::string shown = Shown(menu) + (process::menuItems.markedCount ? " marked" : "");
+        os::DestroyMenu(menu);
+        EXPECT_EQ(AndOutcome(shown), row.expected) << row.ini << testing::PrintToString(row.content);
+    }
+}
+
+// Each digit a file of that folder; "|" starts a column, "-" a separator.
+TEST_F(Machine, FolderListColumns) {
+    const struct { int grouping; std::string folders, expected; } rows[] = {
+        {0, "0000112", "0123|456"}, {0, "0123456", "012|345|6"}, {2, "00122", "01|2|34"},
+        {1, "00112", "01-23|4"},  // a separator counts as an item of the column
+        {1, "112", "-01|2"},      // the first folder differs from 0
+        {0, "0101", "012|3"},     // folders mixed, as sorted by name: a column waits for a change
+        {0, "", "non file"},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        for (size_t i = 0; i < row.folders.size(); ++i) process::fileList[i] = FileEntry{"C:\\d\\" + std::to_string(i) + ".txt", row.folders[i] - '0', 0};
+        process::fileCount = int(row.folders.size());
+        process::settings.folderGrouping = row.grouping;
+        os::Menu root = os::CreatePopupMenu();
+        BuildFolderList(root);
+        std::string layout = Render(root);
+        for (const char* drop : {".txt{}", ", "})
+            for (size_t at; (at = layout.find(drop)) != std::string::npos;) layout.erase(at, std::string(drop).size());
+        EXPECT_EQ(layout, row.expected) << row.folders;
+    }
+}
+
+// The root menu shown, a choice made in it with keys held, and each menu shown then.
+TEST_F(Machine, WhereChoicesLead) {
+    const std::string kFixed = ", -, &0 Ver.1.06{&S 設定ファイル, &H 説明書}";
+    const struct { int type, current; unsigned command; const char* keys; std::string expected; } rows[] = {
+        {textPage, 2, cmdNextOnPage, "", "&@ f2.txt, -, b > &@ f3.txt, -, b"},
+        {textPage, 3, cmdNextOnPage, "", "&@ f3.txt, -, b > &@ f0.txt, -, b"},
+        {textPage, 0, cmdNextInSubmenu, "C", "&@ f0.txt, -, b > &@ f3.txt, -, b"},  // Ctrl: the last file
+        {textPage, 1, cmdNextOnPage, "S", "&@ f1.txt, -, b > f0.txt{}, f1.txt{}, f2.txt{}, f3.txt{}" + kFixed},
+        {textPage, 2, cmdReturnOnPage, "", "&@ f2.txt, -, b > &@ f1.txt, -, b"},
+        {textPage, 0, cmdReturnOnPage, "", "&@ f0.txt, -, b > &@ f3.txt, -, b"},
+        {textPage, 2, cmdReturnInSubmenu, "CS", "&@ f2.txt, -, b > &@ f0.txt, -, b"},
+        {textPage, 2, cmdReturnOnPage, "R", "&@ f2.txt, -, b > f0.txt{}, f1.txt{}, f2.txt{}, f3.txt{}" + kFixed},  // the right button
+        {textPage, 1, cmdLineFirst, "CS", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // marks were made: the page again
+        {textPage, 1, cmdLineFirst, "C", "&@ f1.txt, -, b ; open C:\\t\\f1.txt"},
+        {textPage, 1, cmdLineFirst + 1, "", "&@ f1.txt, -, b"},                  // beyond the page: nothing
+        {textPage, 1, cmdGrepAll, "", "&@ f1.txt, -, b > &@ f1.txt, -, a, b"},
+        {textPage, 1, cmdGrepAll, "C", "&@ f1.txt, -, b > &@ f1.txt, -, b"},     // the sets as toggled in the menu
+        {textPage, 1, cmdGrepSetFirst + 3, "", "&@ f1.txt, -, b > &@ f1.txt, -, a"},
+        {fixedOnly, 0, cmdNone, "", "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06"},
+        {folderList, -1, cmdNone, "", "non file" + kFixed},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        Load("/#g1", "[system]\r\n@grep1=b\r\n@grep3=a\r\n");
+        process::fileCount = row.current < 0 ? 0 : 4;
+        process::currentFile = std::max(row.current, 0);
+        for (int i = 0; i < 4; ++i) {
+            process::fileList[i].path = "C:\\t\\f" + std::to_string(i) + ".txt";
+            fake::AddFile(process::fileList[i].path.c_str(), "a\nb");
+        }
+        std::string shown;
+        auto show = [&shown](os::Menu menu) {
+            const std::string all = Render(menu);
+            shown += (shown.empty() ? "" : " > ") + all.substr(0, all.find(", -, &>"));
+        };
+        fake::trackScripts.push_back([&, row](os::Menu menu) {
+            show(menu);
+            for (char key : std::string(row.keys)) {
+                if (key == 'C' || key == 'S') fake::keysDown.insert(key == 'C' ? os::kVkControl : os::kVkShift);
+            }
+            if (std::string(row.keys) == "R") {
+                OnMenuSelect(row.command, menu);
+                MenuMouseHookAction(0, kWmRButtonDown);
+            }
+            return int(row.command);
+        });
+        fake::trackScripts.push_back([&](os::Menu menu) {
+            show(menu);
+            return 0;
+        });
+        ShowPopupMenu(kWindow, row.type);
+        EXPECT_EQ(AndOutcome(shown), row.expected) << row.command << row.keys;
+    }
+}
+
+}  // namespace
+}  // namespace qv
