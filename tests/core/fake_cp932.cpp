@@ -29,51 +29,35 @@ bool os::Cp932ToWide(std::string_view text, std::u16string* wide) {
 #else
 #include <iconv.h>
 
-#include <algorithm>
 #include <cstring>
-#include <iterator>
+#include <map>
 
 #include "common/text.h"
 
 namespace {
 
-struct Form {
-    unsigned char length;
-    char bytes[2];
-};
-constexpr Form kNone{1, {'?'}};
-
 // The form of every BMP character, made once (Windows converts from a table,
 // and the benchmarks are to measure the core, not iconv), and the way back.
 struct Cp932Table {
-    Form forms[0x10000];
-    char16_t units[0x10000];  // by a single byte, or lead << 8 | trail; 0xFFFF: none
+    std::string forms[0x10000];
+    std::map<std::string, char16_t, std::less<>> units;
     Cp932Table() {
-        const iconv_t converter =
-            iconv_open("CP932", __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? "UTF-16LE" : "UTF-16BE");
-        std::fill(std::begin(units), std::end(units), char16_t(0xFFFF));
+        const iconv_t converter = iconv_open("CP932", __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? "UTF-16LE" : "UTF-16BE");
         for (unsigned u = 0; u < 0x10000; ++u) {
             char16_t unit = char16_t(u);
-            char *in = reinterpret_cast<char*>(&unit), *out = forms[u].bytes;
+            char form[2], *in = reinterpret_cast<char*>(&unit), *out = form;
             size_t inLeft = 2, outLeft = 2;
             iconv(converter, nullptr, nullptr, nullptr, nullptr);
-            if (iconv(converter, &in, &inLeft, &out, &outLeft) == size_t(-1)) forms[u] = kNone;
-            else forms[u].length = static_cast<unsigned char>(2 - outLeft);
+            forms[u] = iconv(converter, &in, &inLeft, &out, &outLeft) == size_t(-1) ? "?" : std::string(form, 2 - outLeft);
         }
         iconv_close(converter);
         // glibc maps these to look-alikes that Windows leaves out, and lacks
         // Windows' single bytes 0x80, 0xA0 and 0xFD..0xFF (both seen under Wine).
-        for (char16_t unit : {0x00A2, 0x00A3, 0x00A5, 0x00AC, 0x2014, 0x2016, 0x203E, 0x2212, 0x301C})
-            forms[unit] = kNone;
-        const std::pair<char16_t, char> own[] = {{0x0080, '\x80'}, {0xF8F0, '\xA0'}, {0xF8F1, '\xFD'},
-                                                 {0xF8F2, '\xFE'}, {0xF8F3, '\xFF'}};
-        for (auto [unit, byte] : own) forms[unit] = Form{1, {byte}};
+        for (char16_t unit : {0x00A2, 0x00A3, 0x00A5, 0x00AC, 0x2014, 0x2016, 0x203E, 0x2212, 0x301C}) forms[unit] = "?";
+        const char16_t own[] = {0x0080, 0xF8F0, 0xF8F1, 0xF8F2, 0xF8F3};
+        for (int i = 0; i < 5; ++i) forms[own[i]] = "\x80\xA0\xFD\xFE\xFF"[i];
         for (unsigned u = 0; u < 0x10000; ++u)
-            if (forms[u].bytes[0] != '?' || u == '?') units[Key(forms[u])] = char16_t(u);
-    }
-    static unsigned Key(const Form& form) {
-        const auto first = static_cast<unsigned char>(form.bytes[0]);
-        return form.length == 2 ? first << 8 | static_cast<unsigned char>(form.bytes[1]) : first;
+            if (forms[u] != "?" || u == '?') units[forms[u]] = char16_t(u);
     }
 };
 const Cp932Table& Table() {
@@ -90,10 +74,10 @@ bool os::WideToCp932(std::u16string_view text, char* out, size_t room, size_t* w
     *written = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const bool pair = IsHigh(text[i]) && i + 1 < text.size() && IsLow(text[i + 1]);  // none has a form
-        const Form& form = pair ? kNone : Table().forms[text[i]];
-        if (form.length > room - *written) return false;
-        std::memcpy(out + *written, form.bytes, form.length);
-        *written += form.length;
+        const std::string& form = Table().forms[pair ? u'?' : text[i]];
+        if (form.size() > room - *written) return false;
+        std::memcpy(out + *written, form.data(), form.size());
+        *written += form.size();
         i += pair;
     }
     return true;
@@ -102,13 +86,11 @@ bool os::WideToCp932(std::u16string_view text, char* out, size_t room, size_t* w
 // Only what the conversion above makes leads back; anything else fails.
 bool os::Cp932ToWide(std::string_view text, std::u16string* wide) {
     wide->clear();
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool two = qv::IsLeadByte(byte);
-        if (two && i + 1 == text.size()) return false;
-        const char16_t unit = Table().units[two ? byte << 8 | static_cast<unsigned char>(text[++i]) : byte];
-        if (unit == 0xFFFF) return false;
-        *wide += unit;
+    for (size_t i = 0, length; i < text.size(); i += length) {
+        length = qv::IsLeadByte(text[i]) ? 2 : 1;
+        const auto found = Table().units.find(text.substr(i, length));
+        if (found == Table().units.end()) return false;
+        *wide += found->second;
     }
     return true;
 }

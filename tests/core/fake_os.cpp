@@ -39,41 +39,35 @@ std::string Absolute(const std::string& name) {
 // Windows takes "/" for "\\" and compares names without case.
 std::string Key(std::string path) {
     path = Absolute(path);
-    for (size_t i = 0; i < path.size(); i += qv::IsLeadByte(path[i]) ? 2 : 1) {
-        path[i] = char(qv::Lower(path[i]));
-        if (path[i] == '/') path[i] = '\\';
-    }
+    for (size_t i = 0; i < path.size(); i += qv::IsLeadByte(path[i]) ? 2 : 1)
+        path[i] = path[i] == '/' ? '\\' : char(qv::Lower(path[i]));
     while (!path.empty() && qv::EndsWithBackslash(path)) path.pop_back();
     return path;
 }
-std::string Parent(const std::string& key) {
-    const size_t cut = LastSeparator(key);
-    return cut == std::string::npos ? std::string() : key.substr(0, cut);
-}
+std::string Parent(const std::string& key) { return key.substr(0, std::min(LastSeparator(key), key.size())); }
 Node* Lookup(const std::string& path) {
-    auto it = nodes.find(Key(path));
+    auto it = path.empty() ? nodes.end() : nodes.find(Key(path));
     return it == nodes.end() ? nullptr : &it->second;
 }
 void Insert(const std::string& path, bool folder, const std::string& content) {
     const std::string full = Absolute(path), key = Key(full), parent = Parent(key);
-    if (!parent.empty() && !nodes.count(parent)) AddFolder(full.substr(0, parent.size()));
+    if (parent != key && !nodes.count(parent)) AddFolder(full.substr(0, parent.size()));
     if (!nodes.count(key)) order.push_back(key);
     nodes[key] = Node{full.substr(LastSeparator(full) + 1), folder, content};
 }
-bool HostExists(const std::string& path, bool* folder) {
+bool Host(const std::string& path, bool* folder) {
     return hostFiles && !path.empty() && hostFiles->Exists(Absolute(path), folder);
 }
-}  // namespace
-
 template <class... T>
 void Clear(T&... values) {
     ((values = T()), ...);
 }
+}  // namespace
 
 void Reset() {
     for (auto menu : liveMenus) delete menu;
-    Clear(nodes, order, createdFiles, hostFiles, liveMenus, trackCalls, trackScripts, keysDown, sentKeys, foreground,
-          windowRects, hooksInstalled, lbuttonPosts, closeCalls, clipboard, clipboardBusy, beeps, errorBoxes, launches);
+    Clear(nodes, order, createdFiles, hostFiles, liveMenus, trackScripts, keysDown, sentKeys, foreground, windowRects,
+          hooksInstalled, lbuttonPosts, closeCalls, clipboard, clipboardBusy, beeps, errorBoxes, launches);
     currentDirectory = "C:\\work\\";
     systemSearchFolders = {"C:\\Windows\\System32\\", "C:\\Windows\\"};
     cursor = os::Point{100, 200};
@@ -88,14 +82,8 @@ void RemovePath(const std::string& path) {
     nodes.erase(Key(path));
     order.erase(std::remove(order.begin(), order.end(), Key(path)), order.end());
 }
-bool HasFile(const std::string& path) {
-    const Node* node = Lookup(path);
-    return node && !node->isFolder;
-}
-std::string FileContent(const std::string& path) {
-    const Node* node = Lookup(path);
-    return node ? node->content : std::string();
-}
+bool HasFile(const std::string& path) { return Lookup(path) && !Lookup(path)->isFolder; }
+std::string FileContent(const std::string& path) { return Lookup(path) ? Lookup(path)->content : std::string(); }
 void MakeUnreadable(const std::string& path, size_t readableBytes) {
     if (Node* node = Lookup(path)) node->readable = readableBytes;
 }
@@ -116,25 +104,21 @@ using namespace fake;
 
 bool PathFileExists(const char* path) {
     bool folder = false;
-    return HostExists(path, &folder) || (*path && Lookup(path));
+    return Host(path, &folder) || Lookup(path);
 }
 bool PathIsDirectory(const char* path) {
     bool folder = false;
-    if (HostExists(path, &folder)) return folder;
-    const Node* node = *path ? Lookup(path) : nullptr;
-    return node && node->isFolder;
+    return Host(path, &folder) ? folder : Lookup(path) && Lookup(path)->isFolder;
 }
 File OpenFileRead(const char* path, OpenMode mode) {
     bool folder = false;
-    if (HostExists(path, &folder)) return folder ? nullptr : hostFiles->Open(Absolute(path));
-    if (!*path) return nullptr;
+    if (Host(path, &folder)) return folder ? nullptr : hostFiles->Open(Absolute(path));
     const std::string full = Absolute(path);
-    Node* node = Lookup(full);
-    if (!node && mode == OpenMode::always && Lookup(full.substr(0, LastSeparator(full) + 1))) {
+    if (*path && !Lookup(full) && mode == OpenMode::always && Lookup(full.substr(0, LastSeparator(full) + 1))) {
         AddFile(full, std::string());
         createdFiles.push_back(full);
-        node = Lookup(full);
     }
+    const Node* node = Lookup(path);
     if (!node || node->isFolder) return nullptr;
     auto file = new FileObj;
     file->content = node->content;
@@ -160,38 +144,31 @@ bool GetLongPathName(const char* path, std::string* longPath) {  // no short nam
 bool SearchPath(const char* pathList, const char* name, std::string* found) {
     std::vector<std::string> folders{currentDirectory};
     folders.insert(folders.end(), systemSearchFolders.begin(), systemSearchFolders.end());
-    if (pathList) {
-        folders.clear();
-        for (const char* at = pathList; *at; at += *at == ';') {
-            const size_t length = std::strcspn(at, ";");
-            if (length) folders.emplace_back(at, length);
-            at += length;
-        }
+    if (pathList) folders.clear();
+    for (const char* at = pathList; at && *at; at += *at == ';') {
+        const size_t length = std::strcspn(at, ";");
+        if (length) folders.emplace_back(at, length);
+        at += length;
     }
     for (auto folder : folders) {
-        if (!qv::EndsWithBackslash(folder)) folder += '\\';
-        if (Lookup(folder + name) && (folder + name).size() < 260) {
-            *found = folder + name;
-            return true;
-        }
+        *found = folder + (qv::EndsWithBackslash(folder) ? "" : "\\") + name;
+        if (Lookup(*found) && found->size() < 260) return true;
     }
     return false;
 }
 
 Find FindFirstFile(const char* pattern, FindEntry* entry) {
     const std::string folder = std::string(pattern).substr(0, LastSeparator(pattern));
-    auto search = new FindObj;
     const Node* node = Lookup(folder);
+    auto search = new FindObj;
     if ((!hostFiles || !hostFiles->List(Absolute(folder), &search->entries)) && node && node->isFolder) {
         search->entries = {{".", true}, {"..", true}};
         for (auto& key : order)
             if (Parent(key) == Key(folder)) search->entries.push_back({nodes[key].name, nodes[key].isFolder});
     }
-    if (search->entries.empty() || !FindNextFile(search, entry)) {
-        delete search;
-        return nullptr;
-    }
-    return search;
+    if (FindNextFile(search, entry)) return search;
+    delete search;
+    return nullptr;
 }
 bool FindNextFile(Find search, FindEntry* entry) {
     if (search->next >= search->entries.size()) return false;
@@ -203,8 +180,7 @@ void FindClose(Find search) { delete search; }
 int CompareText(const char* a, const char* b) {
     for (;; ++a, ++b) {
         const unsigned char x = qv::Lower(*a), y = qv::Lower(*b);
-        if (x != y) return x < y ? -1 : 1;
-        if (!x) return 0;
+        if (x != y || !x) return x < y ? -1 : x > y;
     }
 }
 
@@ -220,18 +196,9 @@ static MenuObj::Item* ById(Menu menu, unsigned id) {
         if (item.id == id) return &item;
     return nullptr;
 }
-bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu) {
-    if (MenuObj::Item* item = ById(menu, id)) item->submenu = submenu;
-    return ById(menu, id);
-}
-bool SetMenuItemChecked(Menu menu, unsigned id, bool checked) {
-    if (MenuObj::Item* item = ById(menu, id)) item->checked = checked;
-    return ById(menu, id);
-}
-bool SetMenuItemOwnerDraw(Menu menu, unsigned id) {
-    if (MenuObj::Item* item = ById(menu, id)) item->ownerDraw = true;
-    return ById(menu, id);
-}
+bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu) { return ById(menu, id) && (ById(menu, id)->submenu = submenu, true); }
+bool SetMenuItemChecked(Menu menu, unsigned id, bool checked) { return ById(menu, id) && (ById(menu, id)->checked = checked, true); }
+bool SetMenuItemOwnerDraw(Menu menu, unsigned id) { return ById(menu, id) && (ById(menu, id)->ownerDraw = true); }
 static MenuObj::Item* At(Menu menu, int position) {
     return position >= 0 && position < int(menu->items.size()) ? &menu->items[position] : nullptr;
 }
@@ -240,7 +207,7 @@ int GetMenuItemCount(Menu menu) { return int(menu->items.size()); }
 Menu GetSubMenu(Menu menu, int position) { return At(menu, position) ? At(menu, position)->submenu : nullptr; }
 bool DeleteMenuItemAt(Menu menu, int position) {
     if (!At(menu, position)) return false;
-    if (Menu submenu = At(menu, position)->submenu) DestroyMenu(submenu);
+    if (At(menu, position)->submenu) DestroyMenu(At(menu, position)->submenu);
     menu->items.erase(menu->items.begin() + position);
     return true;
 }
@@ -251,8 +218,7 @@ void DestroyMenu(Menu menu) {
         if (item.submenu) DestroyMenu(item.submenu);
     delete menu;
 }
-int TrackPopupMenu(Menu menu, unsigned flags, int x, int y, Window) {
-    trackCalls.push_back({menu, flags, x, y});
+int TrackPopupMenu(Menu menu, unsigned, int, int, Window) {
     if (trackScripts.empty()) return 0;
     const auto script = trackScripts.front();
     trackScripts.pop_front();
@@ -266,12 +232,12 @@ void InstallMenuHooks(Window, MenuHookActions) { ++hooksInstalled; }
 void RemoveMenuHooks() { --hooksInstalled; }
 
 bool GetCursorPos(Point* point) {
-    if (cursor) *point = *cursor;
+    *point = cursor.value_or(*point);
     return cursor.has_value();
 }
 Window GetForegroundWindow() { return foreground; }
 bool GetWindowRect(Window window, Rect* rect) {
-    if (windowRects.count(window)) *rect = windowRects[window];
+    *rect = windowRects.count(window) ? windowRects[window] : *rect;
     return windowRects.count(window);
 }
 int GetMonitorDpi(Window, Point) { return monitorDpi; }

@@ -56,12 +56,6 @@ inline HostFiles* hostFiles;
 
 // ---- menus
 inline std::set<os::Menu> liveMenus;  // made and not destroyed
-struct TrackCall {
-    os::Menu menu;
-    unsigned flags;
-    int x, y;
-};
-inline std::vector<TrackCall> trackCalls;
 // Each TrackPopupMenu takes the front script, which may act on the open menu
 // and returns the command chosen; with none left it returns 0.
 inline std::deque<std::function<int(os::Menu)>> trackScripts;

@@ -37,8 +37,9 @@ struct Machine : ::testing::Test {
         fake::AddFile(kMemo, "first\nsecond\n");
         process::fileList[0].path = kMemo;
         process::fileCount = 1;
-        fake::clipboard = "old";
+        fake::clipboard = clipboardBefore = "old";
     }
+    inline static std::optional<std::string> clipboardBefore;  // Outcome shows the clipboard when it differs
     // The start of a run with this command line and settings file, the launchers read.
     static bool Load(const std::string& commandLine, const std::optional<std::string>& ini) {
         if (ini) fake::AddFile(kIni, *ini);
@@ -98,7 +99,7 @@ struct Machine : ::testing::Test {
         auto add = [&out](const std::string& what) { out += (out.empty() ? "" : "; ") + what; };
         for (const auto& l : fake::launches)
             add(l.parameters ? "run " + l.file + " " + *l.parameters + " @" + l.folder.value_or("?") : "open " + l.file);
-        if (fake::clipboard != "old") add(fake::clipboard ? "clip " + Bars(*fake::clipboard) : "no clip");
+        if (fake::clipboard != clipboardBefore) add(fake::clipboard ? "clip " + Bars(*fake::clipboard) : "no clip");
         if (fake::beeps) add("beep" + (fake::beeps > 1 ? std::to_string(fake::beeps) : ""));
         for (const auto& box : fake::errorBoxes) add("box " + box.text + " " + box.title);
         for (const auto& file : fake::createdFiles) add("made " + file);

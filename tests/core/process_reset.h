@@ -10,15 +10,8 @@ namespace qv {
 
 namespace reset_detail {
 // Rebuilt in place: the tables are too large for a temporary on a thread's stack.
-template <class T>
-void Reinit(T& object) {
-    object.~T();
-    new (&object) T();
-}
-template <class T, size_t N>
-void Reinit(T (&array)[N]) {
-    for (auto& element : array) Reinit(element);
-}
+template <class T> void Reinit(T& object) { object.~T(), new (&object) T(); }
+template <class T, size_t N> void Reinit(T (&array)[N]) { for (auto& element : array) Reinit(element); }
 }  // namespace reset_detail
 
 inline void ResetProcessState() {

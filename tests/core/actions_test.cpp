@@ -1,0 +1,89 @@
+// What a chosen line does: the current launcher applied to the page's lines
+// and the marked ones, its macros expanded, its copies kept after the
+// clipboard's text or started afresh.
+#include <string>
+
+#include "fixture.h"
+#include "menu/launch.h"
+#include "output/macros.h"
+
+namespace qv {
+namespace {
+
+// Lines a, "b c", d and an empty one (lines 10 to 13), in C:\notes\memo.txt, which holds "first\nsecond\n".
+TEST_F(Machine, LaunchStep) {
+    // item: the line chosen, -1 the title (the first marked line); marks: the items marked;
+    // with: p the kept-text prefix on, c Ctrl held, b the clipboard busy, n no text on it, e an empty text, 0 no page read.
+    const struct { const char *target, *parameters, *marks; int item; const char *with, *expected; } rows[] = {
+        {"@SYSTEM", "\"%P\" -x", "", 2, "", "open C:\\notes\\memo.txt"},
+        {kProgram, "%P %$J", "", 2, "", "run C:\\tools\\p.exe C:\\notes\\memo.txt 12 @C:\\tools\\"},
+        {kProgram, "%$J", "", -1, "", "run C:\\tools\\p.exe 1 @C:\\tools\\"},  // no line marked: line 1
+        {kProgram, "%$J", "21", -1, "", "run C:\\tools\\p.exe 11 @C:\\tools\\"}, {kProgram, "%$J", "", 4, "", ""},
+        {"@Clip", "%P", "", 2, "", "clip a|b c|d|; beep"},
+        {kProgram, "%C%N", "", 2, "", "run C:\\tools\\p.exe memo.txt @C:\\tools\\; clip a|b c|d|"},
+        {kProgram, "%X%N", "", 2, "", "run C:\\tools\\p.exe memo.txt @C:\\tools\\; clip first|second|"},
+        {"@clipX", "", "", 2, "", "clip first|second|; beep"}, {kProgram, "%M", "", 2, "", ""},
+        {"@clip", "", "", -1, "0", ""}, {kProgram, "%C%N", "", -1, "0", "run C:\\tools\\p.exe memo.txt @C:\\tools\\"},
+        {"@system", "%M", "12", -1, "", "open C:\\notes\\memo.txt"},
+        {kProgram, "view \"%M\" -r", "12", -1, "", "run C:\\tools\\p.exe view \"b c\" \"d\" -r @C:\\tools\\"},
+        {kProgram, "x\"%T\"y", "12", -1, "", "run C:\\tools\\p.exe x\"b cd\"y @C:\\tools\\"},
+        {kProgram, "view %m %M", "12", -1, "", "run C:\\tools\\p.exe view b c d %M @C:\\tools\\"},  // the first only
+        {kProgram, "%T \"%t\"", "12", -1, "", "run C:\\tools\\p.exe %T \"b cd\" @C:\\tools\\"},   // quoted first
+        {kProgram, "[%M]", "13", -1, "", "run C:\\tools\\p.exe [b c ] @C:\\tools\\"},  // an empty line keeps its blank
+        {kProgram, "%Ca %M  b", "12", -1, "", "run C:\\tools\\p.exe a  b @C:\\tools\\; clip b c d"},
+        {kProgram, "%X\"%T\" -y", "12", -1, "", "run C:\\tools\\p.exe -y @C:\\tools\\; clip \"b cd\""},
+        {kProgram, "%C-q", "12", -1, "", "run C:\\tools\\p.exe -q @C:\\tools\\; clip b c|d"},
+        {"@clip", "list %M", "12", -1, "", "clip list b c d; beep"}, {"@clip", "<%t>", "12", -1, "", "clip <b cd>; beep"},
+        {"@clipX", "", "12", -1, "", "clip b c|d; beep"},  // marks win over the file
+        {"C:\\nowhere\\q.exe", "\"%T\"", "12", -1, "", "open \"b cd\""},
+        {"@clip", "", "", 1, "p", "clip old|a|b c|d|; beep"}, {"@clip", "", "", 1, "pc", "clip a|b c|d|; beep"},
+        {kProgram, "%C", "", 1, "pc", "run C:\\tools\\p.exe  @C:\\tools\\; clip a|b c|d|"},
+        {"@clip", "%M", "02", 1, "p", "clip old|a d; beep"}, {"@clip", "%M", "02", 1, "pc", "clip a d; beep"},
+        {kProgram, "%C%M", "02", 1, "pc", "run C:\\tools\\p.exe  @C:\\tools\\; clip a d"},
+        {"@clip", "", "", 1, "pe", ""}, {"@clip", "", "", 1, "pn", ""}, {"@clip", "", "", 1, "b", ""},
+        {"@clip", "%M", "02", 1, "pe", ""},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        const std::string with = row.with;
+        Lines({"a", "b c", "d", ""});
+        if (with.find('0') != std::string::npos) Lines({});
+        Mark(row.marks);
+        Launcher(0, row.target, row.parameters);
+        process::clipboardPrefix = with.find('p') != std::string::npos;
+        fake::clipboardBusy = with.find('b') != std::string::npos;
+        if (with.find('n') != std::string::npos) fake::clipboard = clipboardBefore = std::nullopt;
+        if (with.find('e') != std::string::npos) fake::clipboard = clipboardBefore = "";
+        const ClipboardStart start = ClipboardStartFor(with.find('c') != std::string::npos);
+        ApplyCurrentLauncher(row.item < 0 ? lineSourceFirstMarked : lineSourceItem, row.item, start);
+        EXPECT_EQ(Outcome(), row.expected) << row.target << " " << row.parameters << " " << row.marks << " " << row.with;
+    }
+}
+
+TEST_F(Machine, Macros) {
+    const char* memo = "C:\\work\\notes\\memo.txt";
+    const struct { const char *text, *path, *expected; } rows[] = {
+        {"\"%P\"", memo, "\"C:\\work\\notes\\memo.txt\""}, {"%D|%-D|%F", memo, "C:\\work\\notes\\|C:\\work\\notes|notes"},
+        {"%N|%E|%A|%B", memo, "memo.txt|.txt|memo|C:\\work\\notes\\memo"}, {"%N;%n", memo, "memo.txt;memo.txt"},
+        {"%P %$J -n%$j %$W", memo, "C:\\work\\notes\\memo.txt 12 -n12 133708"}, {"100% sure %Q", memo, "100% sure %Q"},
+        {"x%dy", memo, "xC:\\work\\notes\\y"},     // the folder, not a number format
+        {"%X %C%P", memo, " C:\\work\\notes\\memo.txt +X"},  // both: the last one wins
+        {"%C%C", memo, "%C +C"}, {"%%N", memo, "%memo.txt +M"},  // the result is read for "%M" as it is
+        {"dir\\%-D", "memo.txt", "dir"},            // the backslash built so far goes
+        {"\x95\x5C%-D", "memo.txt", "\x95\x5C"},  // but not the second byte of 表
+        {"%D|%-D|%F", "memo.txt", "||"}, {"%F", "C:\\a.txt", ""}, {"%F", "C:\\d\\rel1.2\\a.txt", "rel1"},
+        {"\"%M\" %T", memo, "\"%M\" %T +M"}, {"%m", memo, "%m +M"}, {"x\"%T\"y", memo, "x\"%T\"y +T"}, {"%t", memo, "%t +T"},
+        {"%P|%P", "C:\\100%Parts\\b.txt", "C:\\100%Parts\\b.txt|C:\\100%Parts\\b.txt"},  // inserted once
+        {"%P", "C:\\x%E\\b.txt", "C:\\x.txt\\b.txt"}, {"%P", "C:\\a%Cb\\m.txt", "C:\\ab\\m.txt +C"},  // later passes see it
+    };
+    for (const auto& row : rows) {
+        process::previousForeground = kActive;
+        const Expansion e = ExpandMacros(row.text, row.path, 12);
+        const char* const lists[] = {"", " +M", " +T"};
+        const char* const copies[] = {"", " +C", " +X"};
+        EXPECT_EQ(e.text + lists[int(e.markedList)] + copies[int(e.copyRequest)], row.expected) << row.text << " on " << row.path;
+    }
+}
+
+}  // namespace
+}  // namespace qv
