@@ -10,7 +10,6 @@
 #include <string>
 
 #include "common/program_paths.h"
-#include "common/state.h"
 #include "fake_os.h"
 #include "menu/pages.h"
 #include "menu/start.h"
@@ -21,17 +20,11 @@ namespace qv {
 constexpr const char *kIni = "C:\\app\\Qivora.ini", *kMemo = "C:\\notes\\memo.txt", *kProgram = "C:\\tools\\p.exe";
 const os::Window kWindow = reinterpret_cast<os::Window>(0x1000), kActive = reinterpret_cast<os::Window>(0x20A4C);
 
-// CR LF as "|", so that a case's text fits on its line.
-inline std::string Bars(std::string text) {
-    for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "|");
-    return text;
-}
-
 struct Machine : ::testing::Test {
     void SetUp() override {
         fake::Reset();
         InitProgramPaths("C:\\app\\Qivora.exe", "");
-        process::screenMetrics = {1920, 1040, 3, 3};  // width, height, mouse buttons, items per column
+        process::screenMetrics = {1920, 1040, 3, 3};  // width, height, mouse buttons, items in a column
         fake::foreground = kActive;
         fake::AddFile(kProgram, "");
         fake::AddFile(kMemo, "first\nsecond\n");
@@ -51,65 +44,54 @@ struct Machine : ::testing::Test {
     // The lines of a page: item k is line 10 + k.
     static void Lines(std::initializer_list<std::string> lines) {
         MenuItemTable& table = process::menuItems;
-        table.itemCount = table.markedCount = 0;
+        table.itemCount = table.markedCount = table.linesScanned = 0;
         for (const auto& line : lines) {
             table.items[table.itemCount] = MenuItem{line, line, 0, 10 + table.itemCount};
-            ++table.itemCount;
+            table.linesScanned = ++table.itemCount;
         }
-        table.linesScanned = table.itemCount;
     }
     static void Mark(const std::string& items) {  // "13": items 1 and 3
-        for (char k : items) {
-            process::menuItems.items[k - '0'].marked = 1;
-            ++process::menuItems.markedCount;
-        }
+        for (char k : items) process::menuItems.items[k - '0'].marked = 1;
+        process::menuItems.markedCount += int(items.size());
     }
     static void Launcher(int k, const char* target, const char* parameters) {
         process::launchers[k] = LauncherEntry{target, target, parameters};
         process::launcherCount = std::max(process::launcherCount, k + 1);
     }
-    // "1:a,b": set 1 holds the words a and b and is selected; "" selects none.
-    static void Select(const std::string& words) {
-        KeywordSets& sets = process::settings.keywordSets;
-        if (words.empty()) return;
-        const int set = words[0] - '0';
-        for (size_t at = 2, end; at <= words.size(); at = end + 1) {
-            end = std::min(words.find(',', at), words.size());
-            sets.words[set][sets.wordCount[set]++] = words.substr(at, end - at);
-        }
-        sets.selected[set] = sets.selectedCount = sets.filterActive = 1;
-    }
-    // Labels joined by ", ": "-" a separator, "|" before an item that starts a column,
-    // "#" and what it draws for an owner-drawn one, "*" after a checked one, a submenu in braces.
+    // Labels joined by ", ": "-" a separator, "|" before an item that starts a column, "#" and
+    // what it draws for an owner-drawn item, "*" after a checked one, a submenu in braces.
     static std::string Render(os::Menu menu) {
         std::string out, drawn;
         for (const auto& item : menu->items) {
             out += &item == &menu->items.front() ? "" : ", ";
             out += item.flags & os::kMfMenuBarBreak ? "|" : "";
-            out += item.flags & os::kMfSeparator ? "-" : item.ownerDraw ? "#" + (OwnerDrawLabel(item.id, &drawn) ? drawn : "") : item.label;
+            if (item.flags & os::kMfSeparator) out += "-";
+            else out += item.ownerDraw ? "#" + (OwnerDrawLabel(item.id, &drawn) ? drawn : "") : item.label;
             out += item.checked ? "*" : "";
             if (item.submenu) out += "{" + Render(item.submenu) + "}";
         }
         return out;
     }
-    // What left the program: programs run, documents opened, the clipboard when
-    // it changed, beeps, message boxes, files made, menus and hooks left.
+    // What left the program: programs run, documents opened, the clipboard when it changed
+    // (CR LF as "|"), beeps, message boxes, files made, menus and hooks left, the window closed.
     static std::string Outcome() {
-        std::string out;
+        std::string out, clip = fake::clipboard.value_or("");
         auto add = [&out](const std::string& what) { out += (out.empty() ? "" : "; ") + what; };
         for (const auto& l : fake::launches)
             add(l.parameters ? "run " + l.file + " " + *l.parameters + " @" + l.folder.value_or("?") : "open " + l.file);
-        if (fake::clipboard != clipboardBefore) add(fake::clipboard ? "clip " + Bars(*fake::clipboard) : "no clip");
+        for (size_t at; (at = clip.find("\r\n")) != std::string::npos;) clip.replace(at, 2, "|");
+        if (fake::clipboard != clipboardBefore) add(fake::clipboard ? "clip " + clip : "no clip");
         if (fake::beeps) add("beep" + (fake::beeps > 1 ? std::to_string(fake::beeps) : ""));
         for (const auto& box : fake::errorBoxes) add("box " + box.text + " " + box.title);
         for (const auto& file : fake::createdFiles) add("made " + file);
         if (!fake::liveMenus.empty()) add(std::to_string(fake::liveMenus.size()) + " menus");
         if (fake::hooksInstalled) add(std::to_string(fake::hooksInstalled) + " hooks");
+        if (fake::closeCalls) add("closed");
         return out;
     }
     static std::string AndOutcome(const std::string& shown) {
         const std::string left = Outcome();
-        return shown + (left.empty() ? "" : " ; " + left);
+        return shown + (shown.empty() || left.empty() ? "" : " ; ") + left;
     }
 };
 

@@ -1,10 +1,8 @@
 // The menus a user reads: a file's lines as a text page or a file submenu,
 // the folder list's columns, and where Next, Return and the keyword sets lead.
 #include <string>
-#include <vector>
 
 #include "fixture.h"
-#include "menu/dispatch.h"
 #include "menu/hooks.h"
 #include "menu/popup.h"
 #include "menu/tracking.h"
@@ -22,30 +20,29 @@ std::string Shown(os::Menu menu) {
 }
 
 TEST_F(Machine, FileLinesAsMenuItems) {
-    enum { submenu, page, twice };  // twice: a submenu opened again after a line was marked
-    const struct { const char *commandLine, *ini; std::string content; int how; std::string expected; bool unreadable = false; } rows[] = {
+    enum { submenu, page, twice, unreadable };  // twice: a submenu opened again after a line was marked
+    const std::string grep = kNav.substr(0, kNav.size() - 1) + ", -, ";  // the keyword sets' submenu open
+    const struct { const char *commandLine, *settings; std::string content; int how; std::string expected; } rows[] = {
         {"", "", "one\r\ntwo\r\n", page, "&@ memo.txt, -, one, two,  +nav"},
         {"", "", "one\r\ntwo", twice, "one, two +nav"},  // marks forgotten, no menu left behind
-        {"", "[system]\r\n@text=,3\r\n", "x\n\n\ny", submenu, ", y +nav"},
-        {"", "", "", submenu, "non data +nav"}, {"", "[system]\r\n@text=,5\r\n", "1\n2\n3", submenu, "non line +nav"},
-        {"/#g1", "[system]\r\n@grep1=zzz\r\n", "a\n", submenu, "non grep, -, &> Next, &< Return, -, @system{}, -, &0 grep{&all, -, &1 zzz*}"},
-        {"", "", "a\nb", submenu, "read error", true},
-        {"", "", "a&b", submenu, "a?b +nav"}, {"", "[system]\r\n@text=2\r\n", "a\tb\tc", submenu, "a  b  c +nav"},
-        {"", "[system]\r\n@text=0\r\n", "\tx", submenu, "x +nav"}, {"", "[system]\r\n@text=1\r\n", "\x95\tz", submenu, "\x95 z +nav"},
-        {"", "[system]\r\n@text=,,,10\r\n", "abcdefghijklmnopqrstuvwxyz\nabcdefghi\x95\x5C", submenu, "abcdefghij, abcdefghi +nav"},
-        {"", "[system]\r\n@text=4,7,,10,1\r\n", "1\n2\n3\n4\n5\n6\nline 7 of thirty chars....\n", submenu, "0007  line 7 of , 0008   +nav"},
-        {"/#g0", "[system]\r\n@text=,,3\r\n@grep0=odd\r\n", "odd 1\neven 2\nodd 3\neven 4\nodd 5\nodd 7\n", submenu,
-         "odd 1, odd 3, odd 5, -, &> Next, &< Return, -, @system{}, -, &0 grep{&all, -, &0 odd*}"},
-        {"", "[system]\r\n@font=Arial\r\n@text=,,,,1\r\n", "a\nb", submenu, "#  0001  a, #  0002  b +nav"},
-        {"", "[system]\r\n@font=Arial\r\n", "a", page, "&@ memo.txt, -, a +nav"},  // owner drawing is for submenus only
-        {"/#g3", "[system]\r\n@grep0=alpha | beta\r\n@grep3=alpha | beta\r\n[exec]\r\nC:\\tools\\p.exe | &P\r\n", "", page,
-         "&@ memo.txt, -, non data, -, &> Next, &< Return, -, &P{}, -, &0 grep{&all, -, &0 alpha + beta, &3 alpha | beta*}"},
+        {"", "@text=,3", "x\n\n\ny", submenu, ", y +nav"}, {"", "", "", submenu, "non data +nav"},
+        {"", "@text=,5", "1\n2\n3", submenu, "non line +nav"}, {"", "", "a", unreadable, "read error"},
+        {"/#g1", "@grep1=zzz", "a\n", submenu, "non grep" + grep + "&1 zzz*}"},
+        {"/#g0", "@text=,,3\r\n@grep0=odd", "odd 1\neven 2\nodd 3\neven 4\nodd 5\nodd 7\n", submenu,
+         "odd 1, odd 3, odd 5" + grep + "&0 odd*}"},
+        {"/#g3", "@grep0=alpha | beta\r\n@grep3=alpha | beta", "beta alpha", submenu, "beta alpha" + grep + "&0 alpha + beta, &3 alpha | beta*}"},
+        {"", "", "a&b", submenu, "a?b +nav"}, {"", "@text=2", "a\tb\tc", submenu, "a  b  c +nav"},
+        {"", "@text=1", "\x95\tz", submenu, "\x95 z +nav"},  // a lead byte before a tab is a byte of its own
+        {"", "@text=,,,10", "abcdefghijklmnopqrstuvwxyz\nabcdefghi\x95\x5C", submenu, "abcdefghij, abcdefghi +nav"},
+        {"", "@text=4,7,,10,1", "1\n2\n3\n4\n5\n6\nline 7 of thirty chars....\n", submenu, "0007  line 7 of , 0008   +nav"},
+        {"", "@font=Arial\r\n@text=,,,,1", "a\nb", submenu, "#  0001  a, #  0002  b +nav"},
+        {"", "[exec]\r\nC:\\tools\\p.exe | &P", "a", page, "&@ memo.txt, -, a, -, &> Next, &< Return, -, &P{}, -, &0 grep{&all}"},
     };
     for (const auto& row : rows) {
         SetUp();
         fake::AddFile(kMemo, row.content);
-        if (row.unreadable) fake::MakeUnreadable(kMemo);
-        Load(row.commandLine, row.ini);
+        if (row.how == unreadable) fake::MakeUnreadable(kMemo);
+        Load(row.commandLine, "[system]\r\n" + std::string(row.settings) + "\r\n");
         os::Menu menu = os::CreatePopupMenu();
         if (row.how == page) BuildFileMenu(menu);
         else FillFileSubmenu(menu, 0);
@@ -55,7 +52,7 @@ TEST_F(Machine, FileLinesAsMenuItems) {
         }
         const std::string shown = Shown(menu) + (process::menuItems.markedCount ? " marked" : "");
         os::DestroyMenu(menu);
-        EXPECT_EQ(AndOutcome(shown), row.expected) << row.ini << testing::PrintToString(row.content);
+        EXPECT_EQ(AndOutcome(shown), row.expected) << row.settings << testing::PrintToString(row.content);
     }
 }
 
@@ -70,7 +67,8 @@ TEST_F(Machine, FolderListColumns) {
     };
     for (const auto& row : rows) {
         SetUp();
-        for (size_t i = 0; i < row.folders.size(); ++i) process::fileList[i] = FileEntry{"C:\\d\\" + std::to_string(i) + ".txt", row.folders[i] - '0', 0};
+        for (size_t i = 0; i < row.folders.size(); ++i)
+            process::fileList[i] = FileEntry{"C:\\d\\" + std::to_string(i) + ".txt", row.folders[i] - '0', 0};
         process::fileCount = int(row.folders.size());
         process::settings.folderGrouping = row.grouping;
         os::Menu root = os::CreatePopupMenu();
@@ -82,30 +80,32 @@ TEST_F(Machine, FolderListColumns) {
     }
 }
 
-// The root menu shown, a choice made in it with keys held, and each menu shown then.
+// The root menu shown, a choice made in it with keys held (R: the right button), and each menu shown then.
 TEST_F(Machine, WhereChoicesLead) {
-    const std::string kFixed = ", -, &0 Ver.1.06{&S 設定ファイル, &H 説明書}";
+    const std::string kFixed = ", -, &0 Ver.1.06{&S 設定ファイル, &H 説明書}", kList = "f0.txt{}, f1.txt{}, f2.txt{}, f3.txt{}";
     const struct { int type, current; unsigned command; const char* keys; std::string expected; } rows[] = {
         {textPage, 2, cmdNextOnPage, "", "&@ f2.txt, -, b > &@ f3.txt, -, b"},
         {textPage, 3, cmdNextOnPage, "", "&@ f3.txt, -, b > &@ f0.txt, -, b"},
         {textPage, 0, cmdNextInSubmenu, "C", "&@ f0.txt, -, b > &@ f3.txt, -, b"},  // Ctrl: the last file
-        {textPage, 1, cmdNextOnPage, "S", "&@ f1.txt, -, b > f0.txt{}, f1.txt{}, f2.txt{}, f3.txt{}" + kFixed},
+        {textPage, 1, cmdNextOnPage, "S", "&@ f1.txt, -, b > " + kList + kFixed},
         {textPage, 2, cmdReturnOnPage, "", "&@ f2.txt, -, b > &@ f1.txt, -, b"},
         {textPage, 0, cmdReturnOnPage, "", "&@ f0.txt, -, b > &@ f3.txt, -, b"},
         {textPage, 2, cmdReturnInSubmenu, "CS", "&@ f2.txt, -, b > &@ f0.txt, -, b"},
-        {textPage, 2, cmdReturnOnPage, "R", "&@ f2.txt, -, b > f0.txt{}, f1.txt{}, f2.txt{}, f3.txt{}" + kFixed},  // the right button
+        {textPage, 2, cmdReturnOnPage, "R", "&@ f2.txt, -, b > " + kList + kFixed},
         {textPage, 1, cmdLineFirst, "CS", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // marks were made: the page again
-        {textPage, 1, cmdLineFirst, "C", "&@ f1.txt, -, b ; open C:\\t\\f1.txt"},
-        {textPage, 1, cmdLineFirst + 1, "", "&@ f1.txt, -, b"},                  // beyond the page: nothing
+        {textPage, 1, cmdLineFirst, "C", "&@ f1.txt, -, b ; run C:\\tools\\p.exe 2 @C:\\tools\\"},
+        {textPage, 1, cmdLineFirst + 1, "", "&@ f1.txt, -, b"},  // beyond the page: nothing
+        {textPage, 1, cmdTitle, "R", "&@ f1.txt, -, b ; run C:\\tools\\p.exe 1 @C:\\tools\\"},  // no line marked
+        {textPage, 1, cmdLauncherFirst + 1, "", "&@ f1.txt, -, b ; clip b; beep"},
         {textPage, 1, cmdGrepAll, "", "&@ f1.txt, -, b > &@ f1.txt, -, a, b"},
-        {textPage, 1, cmdGrepAll, "C", "&@ f1.txt, -, b > &@ f1.txt, -, b"},     // the sets as toggled in the menu
+        {textPage, 1, cmdGrepAll, "C", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // the sets as toggled in the menu
         {textPage, 1, cmdGrepSetFirst + 3, "", "&@ f1.txt, -, b > &@ f1.txt, -, a"},
-        {fixedOnly, 0, cmdNone, "", "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06"},
+        {fixedOnly, 0, cmdSettingsFile, "", "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06 ; run C:\\tools\\p.exe C:\\app\\Qivora.ini @C:\\tools\\"},
         {folderList, -1, cmdNone, "", "non file" + kFixed},
     };
     for (const auto& row : rows) {
         SetUp();
-        Load("/#g1", "[system]\r\n@grep1=b\r\n@grep3=a\r\n");
+        Load("/#g1", "[system]\r\n@grep1=b\r\n@grep3=a\r\n@editor=C:\\tools\\p.exe\r\n[exec]\r\nC:\\tools\\p.exe\r\n>%$J\r\n@clip\r\n");
         process::fileCount = row.current < 0 ? 0 : 4;
         process::currentFile = std::max(row.current, 0);
         for (int i = 0; i < 4; ++i) {
@@ -113,25 +113,18 @@ TEST_F(Machine, WhereChoicesLead) {
             fake::AddFile(process::fileList[i].path.c_str(), "a\nb");
         }
         std::string shown;
-        auto show = [&shown](os::Menu menu) {
-            const std::string all = Render(menu);
-            shown += (shown.empty() ? "" : " > ") + all.substr(0, all.find(", -, &>"));
-        };
-        fake::trackScripts.push_back([&, row](os::Menu menu) {
-            show(menu);
-            for (char key : std::string(row.keys)) {
-                if (key == 'C' || key == 'S') fake::keysDown.insert(key == 'C' ? os::kVkControl : os::kVkShift);
-            }
-            if (std::string(row.keys) == "R") {
-                OnMenuSelect(row.command, menu);
-                MenuMouseHookAction(0, kWmRButtonDown);
-            }
-            return int(row.command);
-        });
-        fake::trackScripts.push_back([&](os::Menu menu) {
-            show(menu);
-            return 0;
-        });
+        for (int showing = 0; showing < 2; ++showing) {
+            fake::trackScripts.push_back([&, showing, row](os::Menu menu) {
+                const std::string all = Render(menu);
+                shown += (shown.empty() ? "" : " > ") + all.substr(0, all.find(", -, &>"));
+                for (char key : std::string(showing ? "" : row.keys)) {
+                    if (key != 'R') fake::keysDown.insert(key == 'C' ? os::kVkControl : os::kVkShift);
+                    if (key == 'R') OnMenuSelect(row.command, menu);
+                    if (key == 'R') MenuMouseHookAction(0, kWmRButtonDown);
+                }
+                return showing ? 0 : int(row.command);
+            });
+        }
         ShowPopupMenu(kWindow, row.type);
         EXPECT_EQ(AndOutcome(shown), row.expected) << row.command << row.keys;
     }

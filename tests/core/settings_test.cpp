@@ -8,7 +8,6 @@ namespace qv {
 namespace {
 
 using std::string_literals::operator""s;
-const std::string kError = "設定ファイル異常 Qivora";  // the message box's text and title
 
 std::string Style(const ViewStyle& s) {
     const int numbers[] = {s.fontHeight, s.fontWeight, s.fontItalic, s.tabWidth, s.firstLine, s.pageSize, s.itemWidth,
@@ -21,14 +20,13 @@ std::string Style(const ViewStyle& s) {
 // Each field that differs from its default, then what left the program.
 std::string Summary(bool loaded) {
     const Settings& s = process::settings;
-    std::string out = loaded ? "" : "failed", ext, exec;
-    auto add = [&out](bool differs, const std::string& what) {
-        if (differs) out += (out.empty() ? "" : " ") + what;
-    };
+    const KeywordSets& sets = s.keywordSets;
+    std::string out = loaded ? "" : "failed", ext, exec, mode = "unset";
+    auto add = [&out](bool differs, const std::string& what) { out += differs ? (out.empty() ? "" : " ") + what : ""; };
     const char* const modes[] = {"active", "", "mouse", "mous2", "center"};
-    const std::string mode = s.positionMode < 0 || s.positionMode > 4 ? "unset" : modes[s.positionMode];
-    add(s.positionMode != positionCenter,
-        "menu=" + (s.positionMode == positionFixed ? std::to_string(s.fixedX) + "," + std::to_string(s.fixedY) : mode));
+    if (s.positionMode >= 0 && s.positionMode <= 4) mode = modes[s.positionMode];
+    if (s.positionMode == positionFixed) mode = std::to_string(s.fixedX) + "," + std::to_string(s.fixedY);
+    add(mode != "center", "menu=" + mode);
     add(Style(s.submenuStyle) != "-,13,400,0;4,0,20,80,0", "sub=" + Style(s.submenuStyle));
     add(Style(s.rootStyle) != "-,13,400,0;4,0,30,80,0", "root=" + Style(s.rootStyle));
     add(s.includeSubfolders, "sub");
@@ -36,25 +34,22 @@ std::string Summary(bool loaded) {
     for (int i = 0; i < s.extensionFilterCount; ++i) ext += (i ? ";" : "") + std::string(s.extensionFilters[i].view());
     add(ext != ".txt", "ext=" + ext);
     for (int set = 0; set < kKeywordSetCount; ++set) {
-        std::string words;
-        for (int w = 0; w < s.keywordSets.wordCount[set]; ++w) words += (w ? "," : "=") + std::string(s.keywordSets.words[set][w].view());
-        add(!words.empty() || s.keywordSets.selected[set],
-            "g" + std::to_string(set) + (s.keywordSets.selected[set] == 1 ? "*" : s.keywordSets.selected[set] ? "?" : "") + words);
+        std::string words = "g" + std::to_string(set) + (sets.selected[set] == 1 ? "*" : sets.selected[set] ? "?" : "");
+        for (int w = 0; w < sets.wordCount[set]; ++w) words += (w ? "," : "=") + std::string(sets.words[set][w].view());
+        add(sets.wordCount[set] || sets.selected[set], words);
     }
-    add(s.keywordSets.selectedCount || s.keywordSets.filterActive,
-        "on=" + std::to_string(s.keywordSets.selectedCount) + "," + std::to_string(s.keywordSets.filterActive));
+    add(sets.selectedCount || sets.filterActive, "on=" + std::to_string(sets.selectedCount) + "," + std::to_string(sets.filterActive));
     add(!s.editorPath.empty(), "editor=" + std::string(s.editorPath.view()));
     add(s.searchPathSet || !s.searchPath.empty(), (s.searchPathSet ? "path=" : "path(off)=") + std::string(s.searchPath.view()));
     add(s.codeMode != CodeMode::automatic, s.codeMode == CodeMode::cp932 ? "code=932" : "code=utf8");
     add(process::programPaths.settingsPath.view() != kIni, "ini=" + std::string(process::programPaths.settingsPath.view()));
     for (int i = 0; i < process::launcherCount; ++i) {
         const LauncherEntry& l = process::launchers[i];
-        exec += (i ? " / " : "") + std::string(l.target.view()) + "|" + std::string(l.label.view()) + "|" + std::string(l.parameters.view());
+        exec += (i ? " / " : "") + std::string(l.target.view()) + "|" + l.label.c_str() + "|" + l.parameters.c_str();
     }
     add(exec != "@system|@system|", "exec=" + exec);
     add(process::startMode, "start=" + std::string(process::startPath.view()));
-    const std::string left = Machine::Outcome();
-    return out + (out.empty() || left.empty() ? "" : "; ") + left;
+    return Machine::AndOutcome(out);
 }
 
 // Twenty-one launchers: twenty are kept, and a parameter line after the twentieth still counts.
@@ -68,46 +63,24 @@ std::string TwentyOne(bool expected) {
     return expected ? exec : ini;
 }
 
-struct SettingsFile : Machine {
-    void SetUp() override {
-        Machine::SetUp();
-        for (const char* file : {"C:\\work\\ed.exe", "C:\\tools\\ed.exe", "C:\\a\\tool.exe", "C:\\Windows\\tool.exe",
-                                 "C:\\work\\both", "C:\\work\\both.exe", "C:\\more\\viewer.exe", "C:\\work\\memo.txt",
-                                 "C:\\app\\sub\\my.ini", "C:\\other\\x.ini"})
-            fake::AddFile(file, "[system]\r\n@menu=active\r\n");
-        for (const char* folder : {"C:\\work\\docs", "C:\\docs", "C:\\data", "C:\\My Data", "C:\\one", "C:\\\x95\x5C"})
-            fake::AddFolder(folder);
-        fake::AddFile("C:\\cfg\\paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n");
-        fake::AddFile("C:\\cfg\\more.bat", "set path=C:\\bin;C:\\more\r\n");
-        fake::AddFile("C:\\cfg\\list.txt", "C:\\x;\r\n\tC:\\y\r\n");
-        fake::AddFile("C:\\cfg\\u16.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s);  // C:\表 in UTF-16
-        fake::AddFile("C:\\cfg\\nul.txt", "set path=C:\\a\0;C:\\b\r\n"s);
-        fake::AddFile("C:\\cfg\\bad.txt", "C:\\a");
-        fake::MakeUnreadable("C:\\cfg\\bad.txt");
-    }
-};
-
-TEST_F(SettingsFile, CommandLineAndSettingsFile) {
+TEST_F(Machine, CommandLineAndSettingsFile) {
     const std::string sw = "[system]\r\n@menu=100,200\r\n@filter=.log;.cfg\r\n%end\r\n";
     const std::string grep3 = "[system]\r\n@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late\r\n";
+    const std::string box = "box 設定ファイル異常 Qivora";
     const struct { std::string commandLine; std::optional<std::string> ini; std::string expected; } rows[] = {
         {"", "", ""}, {"", std::nullopt, "made C:\\app\\Qivora.ini"},
-        {"", "[SYSTEM]\r\n@SUBfolders\r\n", "sub"}, {"", "[system]\n   \t@s\tub\n", "sub"},  // blanks before, tabs dropped
+        {"", "[SYSTEM]\r\n@SUBfolders\r\n", "sub"}, {"", "[system]\n   \t@s\tub\n", "sub"},  // blanks before, tabs go
         {"", "[system]\n%END\n@sub\n", ""}, {"", "[system]\n[exec]\n@sub\n", "sub"}, {"", "@sub\n[system]\n", ""},
         {"", "x [system] rest\n@sub", "sub"},  // the header anywhere on its line, the last line without a line end
         {"", "[system]\r\n@menu=MOUS2\r\n", "menu=mous2"}, {"", "[system]\r\n@menu=-20,30\r\n", "menu=-20,30"},
-        {"", "[system]\r\n@menu=MAX,MAX\r\n", "menu=1920,1040"},
-        {"", "[system]\r\n@menu=100,max\r\n", "menu=100,0"},  // a last "MAX" must be written so
-        {"", "[system]\r\n@menu=9,\r\n", ""},                  // too short to be read
+        {"", "[system]\r\n@menu=MAX,MAX\r\n", "menu=1920,1040"}, {"", "[system]\r\n@menu=100,max\r\n", "menu=100,0"},
         {"/#M=mouse /#f=.md;.c /#U", sw, "menu=mouse sub ext=.md;.c"},
         {"/#m=center /#m=mouse /#F=.md /#f=.c", sw, "ext=.md"},  // only the first counts
-        {"/#m= x /#f=.c", sw, "menu=100,200 ext=.log;.cfg"},     // empty or too short: no switch
         {"", "[system]\r\n@font=Arial,0,9,1,,-1,12\r\n", "sub=Arial,14,900,1;4,0,20,80,0 root=ＭＳ Ｐゴシック,14,400,0;4,0,30,80,0"},
         {"", "[system]\r\n@font=Arial,16,7\r\n@font=Courier\r\n", "sub=Courier,16,700,0;4,0,20,80,0"},
         {"", "[system]\r\n@font=-1,16,12,0,-1,-1\r\n", "sub=-,16,400,0;4,0,20,80,0 root=-,14,400,0;4,0,30,80,0"},
         {"", "[system]\r\n@text=11,5,60,5,1,,0,60,150,2\r\n", "sub=-,13,400,0;4,4,20,80,1 root=-,13,400,0;0,0,60,150,0"},
-        {"", "[system]\r\n@text=10,1,50,100,0,0,999,999,200,1\r\n", "sub=-,13,400,0;10,0,50,100,0 root=-,13,400,0;0,998,999,200,1"},
-        {"", "[system]\r\n@list=1,2\r\n", "list=1,2"}, {"", "[system]\r\n@list=7,9\r\n", "list=1,1"},
+        {"", "[system]\r\n@list=7,9\r\n", "list=1,1"},
         {"", "[system]\r\n@filter=;;\r\n@filter= .md ;;.c\r\n@filter=.log\r\n", "ext= .md ;.c"},
         {"", "[system]\r\n@grep0=a |  | b\r\n@grep3=x|y | Foo Bar\r\n@grep4=\x83\x7C | z\r\n", "g0=a,b g3=x|y,Foo Bar g4=\x83\x7C,z"},
         {"/#g3=\"alpha | beta\"", grep3, "g3*=alpha,beta on=1,1"},  // the file's lines are skipped
@@ -115,13 +88,12 @@ TEST_F(SettingsFile, CommandLineAndSettingsFile) {
         {"/#g3=\"unclosed /#g4", grep3, "g3=late g4?"},            // g4 waits for its words
         {"", "[system]\r\n@editor=ed\r\n@editor=docs\r\n", "editor=C:\\work\\ed.exe"},  // never a folder
         {"", "[system]\r\n@path=C:\\none;D:\\bin\r\n", "path=C:\\none;D:\\bin"},
-        {"", "[system]\r\n@path=C:\\cfg\\paths.bat\r\n", "path=C:\\a;C:\\b"}, {"", "[system]\r\n@path=C:\\docs\r\n", "path=C:\\docs"},
-        {"", "[system]\r\n@path=C:\\cfg\\list.txt\r\n", "path=C:\\x;C:\\y"}, {"", "[system]\r\n@path=C:\\cfg\\bad.txt\r\n", ""},
+        {"", "[system]\r\n@path=C:\\cfg\\paths.bat\r\n", "path=C:\\a;C:\\b"},
+        {"", "[system]\r\n@path=C:\\cfg\\list.txt\r\n", "path=C:\\x;C:\\y"},
         {"", "[system]\r\n@path=C:\\cfg\\u16.txt\r\n", "path=C:\\\x95\x5C"}, {"", "[system]\r\n@path=C:\\cfg\\nul.txt\r\n", "path=C:\\a"},
         {"", "[system]\r\n@editor=viewer\r\n@path=C:\\cfg\\more.bat\r\n@editor=viewer\r\n%end\r\n[exec]\r\nviewer | View\r\n",
          "editor=C:\\more\\viewer.exe path=C:\\bin;C:\\more exec=C:\\more\\viewer.exe|View|\"%P\""},
-        {"", "[system]\r\n@path=C:\\none;C:\\a\r\n[exec]\r\ntool\r\nboth\r\n",
-         "path=C:\\none;C:\\a exec=C:\\a\\tool.exe|tool|\"%P\" / C:\\work\\both|both|\"%P\""},
+        {"", "[system]\r\n@path=C:\\none;C:\\a\r\n[exec]\r\ntool\r\n", "path=C:\\none;C:\\a exec=C:\\a\\tool.exe|tool|\"%P\""},
         {"", "[exec]\r\ntool | T\r\n", "exec=C:\\Windows\\tool.exe|T|\"%P\""},
         {"", "[exec]\r\n>before any entry\r\nC:\\tools\\ed.exe | Edit | more\r\nC:\\tools\\ed\r\nC:\\docs | Docs\r\nnothing\r\n"
              ">after a skipped line\r\n@clipboard | Copy\r\n>first\r\n>second %P\r\n@CLIPx | All\r\n@clipxyz\r\n"
@@ -132,7 +104,8 @@ TEST_F(SettingsFile, CommandLineAndSettingsFile) {
         {"", "[system]\r\n@code=utf8\r\n", "code=utf8"}, {"", "[system]\r\n@code=932\r\n@code=x\r\n", ""},
         {"/#S=sub\\my.ini", "", "menu=active ini=C:\\app\\sub\\my.ini"},
         {"/#s=C:\\other\\x.ini", "", ""},  // only a file under the program's folder
-        {"C:\\data /#s=", "", "failed menu=unset ext= ini=C:\\app\\ exec= start=C:\\data; box " + kError},
+        {"/#s=bad.ini", "", "failed menu=unset ext= ini=C:\\app\\bad.ini exec= ; " + box},
+        {"C:\\data /#s=", "", "failed menu=unset ext= ini=C:\\app\\ exec= start=C:\\data ; " + box},
         {"", "[system]\r\n@filter=.txt\0;.log\r\n@sub\0\r\n@text=\0" "9\r\n%end"s, "sub"},  // a NUL ends a line's text
         {"", "x\0[system]\r\n@sub\r\n"s, ""},
         {"", "[system]\r\n@grep1=\xE6\x97\xA5\xE6\x9C\xAC\r\n%end\r\n[exec]\r\n@clip | \xE8\xA1\xA8\r\n",  // UTF-8
@@ -140,26 +113,23 @@ TEST_F(SettingsFile, CommandLineAndSettingsFile) {
         {"/#u \"C:\\My Data\\\"", "", "sub start=C:\\My Data"}, {"C:\\My Data", "", ""},
         {"x\"  C:\\data  \"", "", "start=C:\\data"}, {"  C:\\nothing C:\\one C:\\data", "", "start=C:\\one"},
         {"memo.txt", "", "start=C:\\work\\memo.txt"}, {"C:/work/memo.txt", "", "start=C:\\work\\memo.txt"},
-        {"C:\\da\tta\r\n", "", "start=C:\\data"}, {"C:\\\x95\x5C", "", "start=C:\\\x95\x5C"},  // 表 keeps its second byte
+        {"C:\\\x95\x5C", "", "start=C:\\\x95\x5C"},  // 表 keeps its second byte
     };
     for (const auto& row : rows) {
         SetUp();
+        for (const char* file : {"C:\\work\\ed.exe", "C:\\tools\\ed.exe", "C:\\a\\tool.exe", "C:\\Windows\\tool.exe",
+                                 "C:\\more\\viewer.exe", "C:\\work\\memo.txt", "C:\\app\\sub\\my.ini", "C:\\other\\x.ini",
+                                 "C:\\app\\bad.ini"})
+            fake::AddFile(file, "[system]\r\n@menu=active\r\n");
+        for (const char* folder : {"C:\\work\\docs", "C:\\docs", "C:\\data", "C:\\My Data", "C:\\one", "C:\\\x95\x5C"})
+            fake::AddFolder(folder);
+        fake::MakeUnreadable("C:\\app\\bad.ini");
+        fake::AddFile("C:\\cfg\\paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n");
+        fake::AddFile("C:\\cfg\\more.bat", "set path=C:\\bin;C:\\more\r\n");
+        fake::AddFile("C:\\cfg\\list.txt", "C:\\x;\r\n\tC:\\y\r\n");
+        fake::AddFile("C:\\cfg\\u16.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s);  // C:\表 in UTF-16
+        fake::AddFile("C:\\cfg\\nul.txt", "set path=C:\\a\0;C:\\b\r\n"s);
         EXPECT_EQ(Summary(Load(row.commandLine, row.ini)), row.expected) << row.commandLine << " with " << row.ini.value_or("none");
-    }
-}
-
-// A program renamed reads its own settings file, else Qivora.ini beside it, else makes its own.
-TEST_F(SettingsFile, RenamedProgramAndUnreadableFile) {
-    const struct { const char* files; std::string expected; } rows[] = {
-        {"mq", "ini=C:\\app\\memo.ini"}, {"q", ""}, {"", "ini=C:\\app\\memo.ini; made C:\\app\\memo.ini"},
-        {"u", "failed menu=unset ext= ini=C:\\app\\memo.ini exec=; box " + kError},
-    };
-    for (const auto& row : rows) {
-        SetUp();
-        InitProgramPaths("C:\\app\\memo.exe", "");
-        for (const char* f = row.files; *f; ++f) fake::AddFile(*f == 'q' ? kIni : "C:\\app\\memo.ini", "[system]\r\n");
-        if (*row.files == 'u') fake::MakeUnreadable("C:\\app\\memo.ini");
-        EXPECT_EQ(Summary(Load("", std::nullopt)), row.expected) << row.files;
     }
 }
 
