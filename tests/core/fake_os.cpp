@@ -187,8 +187,7 @@ int CompareText(const char* a, const char* b) {
 Menu CreatePopupMenu() { return *liveMenus.insert(new MenuObj).first; }
 Menu CreateMenu() { return CreatePopupMenu(); }
 bool AppendMenuItem(Menu menu, unsigned flags, unsigned id, const char* label) {
-    const bool labelled = label && !(flags & (kMfSeparator | kMfOwnerDraw));
-    menu->items.push_back({flags, id, labelled ? label : "", nullptr, bool(flags & kMfChecked), bool(flags & kMfOwnerDraw)});
+    menu->items.push_back({flags, id, label && !(flags & (kMfSeparator | kMfOwnerDraw)) ? label : "", nullptr});
     return true;
 }
 static MenuObj::Item* ById(Menu menu, unsigned id) {
@@ -196,9 +195,18 @@ static MenuObj::Item* ById(Menu menu, unsigned id) {
         if (item.id == id) return &item;
     return nullptr;
 }
-bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu) { return ById(menu, id) && (ById(menu, id)->submenu = submenu, true); }
-bool SetMenuItemChecked(Menu menu, unsigned id, bool checked) { return ById(menu, id) && (ById(menu, id)->checked = checked, true); }
-bool SetMenuItemOwnerDraw(Menu menu, unsigned id) { return ById(menu, id) && (ById(menu, id)->ownerDraw = true); }
+bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu) {
+    if (MenuObj::Item* item = ById(menu, id)) item->submenu = submenu;
+    return ById(menu, id);
+}
+bool SetMenuItemChecked(Menu menu, unsigned id, bool checked) {
+    if (MenuObj::Item* item = ById(menu, id)) item->flags = (item->flags & ~kMfChecked) | (checked ? kMfChecked : 0);
+    return ById(menu, id);
+}
+bool SetMenuItemOwnerDraw(Menu menu, unsigned id) {
+    if (MenuObj::Item* item = ById(menu, id)) item->flags |= kMfOwnerDraw;
+    return ById(menu, id);
+}
 static MenuObj::Item* At(Menu menu, int position) {
     return position >= 0 && position < int(menu->items.size()) ? &menu->items[position] : nullptr;
 }

@@ -15,10 +15,9 @@
 
 struct os::MenuObj {
     struct Item {
-        unsigned flags = 0, id = 0;
+        unsigned flags, id;  // flags: also kMfChecked and kMfOwnerDraw as set later
         std::string label;
-        os::Menu submenu = nullptr;
-        bool checked = false, ownerDraw = false;
+        os::Menu submenu;
     };
     std::vector<Item> items;
 };
@@ -73,9 +72,7 @@ inline int hooksInstalled, lbuttonPosts, closeCalls;  // hooks: installed and no
 inline std::optional<std::string> clipboard;  // none: no text
 inline bool clipboardBusy;
 inline int beeps;
-struct ErrorBox {
-    std::string text, title;
-};
+struct ErrorBox { std::string text, title; };
 inline std::vector<ErrorBox> errorBoxes;
 struct Launch {
     std::string file;

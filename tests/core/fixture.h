@@ -20,6 +20,12 @@ namespace qv {
 constexpr const char *kIni = "C:\\app\\Qivora.ini", *kMemo = "C:\\notes\\memo.txt", *kProgram = "C:\\tools\\p.exe";
 const os::Window kWindow = reinterpret_cast<os::Window>(0x1000), kActive = reinterpret_cast<os::Window>(0x20A4C);
 
+inline std::string Repeat(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
 struct Machine : ::testing::Test {
     void SetUp() override {
         fake::Reset();
@@ -66,8 +72,8 @@ struct Machine : ::testing::Test {
             out += &item == &menu->items.front() ? "" : ", ";
             out += item.flags & os::kMfMenuBarBreak ? "|" : "";
             if (item.flags & os::kMfSeparator) out += "-";
-            else out += item.ownerDraw ? "#" + (OwnerDrawLabel(item.id, &drawn) ? drawn : "") : item.label;
-            out += item.checked ? "*" : "";
+            else out += item.flags & os::kMfOwnerDraw ? "#" + (OwnerDrawLabel(item.id, &drawn) ? drawn : "") : item.label;
+            out += item.flags & os::kMfChecked ? "*" : "";
             if (item.submenu) out += "{" + Render(item.submenu) + "}";
         }
         return out;

@@ -83,7 +83,8 @@ std::string Events(const std::string& events) {
     for (int set = 0; set < kKeywordSetCount; ++set) sets += process::settings.keywordSets.selected[set] ? std::to_string(set) : "";
     shown += sets.empty() ? "" : " sets " + sets + (process::settings.keywordSets.filterActive ? " on" : "");
     for (const auto& item : menu->items) {
-        if (item.checked || item.ownerDraw) shown += (item.checked ? " checked " : " drawn ") + std::to_string(item.id);
+        if (item.flags & (os::kMfChecked | os::kMfOwnerDraw))
+            shown += (item.flags & os::kMfChecked ? " checked " : " drawn ") + std::to_string(item.id);
     }
     for (int key : fake::sentKeys) shown += key == os::kVkDown ? " v" : " ^";
     shown += fake::lbuttonPosts ? " posted" : "";

@@ -1,5 +1,5 @@
 // The menus a user reads: a file's lines as a text page or a file submenu,
-// the folder list's columns, and where Next, Return and the keyword sets lead.
+// and where a choice leads.
 #include <string>
 
 #include "fixture.h"
@@ -53,30 +53,6 @@ TEST_F(Machine, FileLinesAsMenuItems) {
         const std::string shown = Shown(menu) + (process::menuItems.markedCount ? " marked" : "");
         os::DestroyMenu(menu);
         EXPECT_EQ(AndOutcome(shown), row.expected) << row.settings << testing::PrintToString(row.content);
-    }
-}
-
-// Each digit a file of that folder; "|" starts a column, "-" a separator.
-TEST_F(Machine, FolderListColumns) {
-    const struct { int grouping; std::string folders, expected; } rows[] = {
-        {0, "0000112", "0123|456"}, {0, "0123456", "012|345|6"}, {2, "00122", "01|2|34"},
-        {1, "00112", "01-23|4"},  // a separator counts as an item of the column
-        {1, "112", "-01|2"},      // the first folder differs from 0
-        {0, "0101", "012|3"},     // folders mixed, as sorted by name: a column waits for a change
-        {0, "", "non file"},
-    };
-    for (const auto& row : rows) {
-        SetUp();
-        for (size_t i = 0; i < row.folders.size(); ++i)
-            process::fileList[i] = FileEntry{"C:\\d\\" + std::to_string(i) + ".txt", row.folders[i] - '0', 0};
-        process::fileCount = int(row.folders.size());
-        process::settings.folderGrouping = row.grouping;
-        os::Menu root = os::CreatePopupMenu();
-        BuildFolderList(root);
-        std::string layout = Render(root);
-        for (const char* drop : {".txt{}", ", "})
-            for (size_t at; (at = layout.find(drop)) != std::string::npos;) layout.erase(at, std::string(drop).size());
-        EXPECT_EQ(layout, row.expected) << row.folders;
     }
 }
 
