@@ -14,32 +14,30 @@ namespace {
 TEST_F(Machine, LaunchStep) {
     // item: the line chosen, -1 the title (the first marked line); marks: the items marked;
     // with: p the kept-text prefix on, c Ctrl held, b the clipboard busy, n no text on it, e an empty text, 0 no page read.
-    const struct { const char *target, *parameters, *marks; int item; const char *with, *expected; } rows[] = {
-        {"@SYSTEM", "\"%P\" -x", "", 2, "", "open C:\\notes\\memo.txt"},
-        {kProgram, "%P %$J", "", 2, "", "run C:\\tools\\p.exe C:\\notes\\memo.txt 12 @C:\\tools\\"},
-        {kProgram, "%$J", "", -1, "", "run C:\\tools\\p.exe 1 @C:\\tools\\"},  // no line marked: line 1
-        {kProgram, "%$J", "21", -1, "", "run C:\\tools\\p.exe 11 @C:\\tools\\"}, {kProgram, "%$J", "", 4, "", ""},
-        {"@Clip", "%P", "", 2, "", "clip a|b c|d|; beep"},
-        {kProgram, "%C%N", "", 2, "", "run C:\\tools\\p.exe memo.txt @C:\\tools\\; clip a|b c|d|"},
-        {kProgram, "%X%N", "", 2, "", "run C:\\tools\\p.exe memo.txt @C:\\tools\\; clip first|second|"},
-        {"@clipX", "", "", 2, "", "clip first|second|; beep"}, {kProgram, "%M", "", 2, "", ""},
-        {"@clip", "", "", -1, "0", ""}, {kProgram, "%C%N", "", -1, "0", "run C:\\tools\\p.exe memo.txt @C:\\tools\\"},
-        {"@system", "%M", "12", -1, "", "open C:\\notes\\memo.txt"},
-        {kProgram, "view \"%M\" -r", "12", -1, "", "run C:\\tools\\p.exe view \"b c\" \"d\" -r @C:\\tools\\"},
-        {kProgram, "x\"%T\"y", "12", -1, "", "run C:\\tools\\p.exe x\"b cd\"y @C:\\tools\\"},
-        {kProgram, "view %m %M", "12", -1, "", "run C:\\tools\\p.exe view b c d %M @C:\\tools\\"},  // the first only
-        {kProgram, "%T \"%t\"", "12", -1, "", "run C:\\tools\\p.exe %T \"b cd\" @C:\\tools\\"},   // quoted first
-        {kProgram, "[%M]", "13", -1, "", "run C:\\tools\\p.exe [b c ] @C:\\tools\\"},  // an empty line keeps its blank
-        {kProgram, "%Ca %M  b", "12", -1, "", "run C:\\tools\\p.exe a  b @C:\\tools\\; clip b c d"},
-        {kProgram, "%X\"%T\" -y", "12", -1, "", "run C:\\tools\\p.exe -y @C:\\tools\\; clip \"b cd\""},
-        {kProgram, "%C-q", "12", -1, "", "run C:\\tools\\p.exe -q @C:\\tools\\; clip b c|d"},
-        {"@clip", "list %M", "12", -1, "", "clip list b c d; beep"}, {"@clip", "<%t>", "12", -1, "", "clip <b cd>; beep"},
-        {"@clipX", "", "12", -1, "", "clip b c|d; beep"},  // marks win over the file
+    const std::string p = "run C:\\tools\\p.exe ", memo = "open C:\\notes\\memo.txt";
+    const struct { const char *target, *parameters, *marks; int item; const char* with; std::string expected; } rows[] = {
+        {"@SYSTEM", "\"%P\" -x", "", 2, "", memo}, {kProgram, "%P %$J", "", 2, "", p + "C:\\notes\\memo.txt 12"},
+        {kProgram, "%$J", "", -1, "", p + "1"},  // no line marked: line 1
+        {kProgram, "%$J", "21", -1, "", p + "11"}, {kProgram, "%$J", "", 4, "", ""}, {kProgram, "%M", "", 2, "", ""},
+        {"@Clip", "%P", "", 2, "", "clip a|b c|d|; beep"}, {kProgram, "%C%N", "", 2, "", p + "memo.txt; clip a|b c|d|"},
+        {kProgram, "%X%N", "", 2, "", p + "memo.txt; clip first|second|"},
+        {"@clipX", "", "", 2, "", "clip first|second|; beep"}, {"@clip", "", "", -1, "0", ""},
+        {kProgram, "%C%N", "", -1, "0", p + "memo.txt"}, {"@system", "%M", "12", -1, "", memo},
+        {kProgram, "view \"%M\" -r", "12", -1, "", p + "view \"b c\" \"d\" -r"},
+        {kProgram, "x\"%T\"y", "12", -1, "", p + "x\"b cd\"y"},
+        {kProgram, "view %m %M", "12", -1, "", p + "view b c d %M"},  // the first only
+        {kProgram, "%T \"%t\"", "12", -1, "", p + "%T \"b cd\""},  // the quoted form first
+        {kProgram, "[%M]", "13", -1, "", p + "[b c ]"},  // an empty line keeps its blank
+        {kProgram, "%Ca %M  b", "12", -1, "", p + "a  b; clip b c d"},
+        {kProgram, "%X\"%T\" -y", "12", -1, "", p + "-y; clip \"b cd\""},
+        {kProgram, "%C-q", "12", -1, "", p + "-q; clip b c|d"},
+        {"@clip", "list %M", "12", -1, "", "clip list b c d; beep"},
+        {"@clip", "<%t>", "12", -1, "", "clip <b cd>; beep"},
+        {"@clipX", "", "12", -1, "", "clip b c|d; beep"},  // marks first
         {"C:\\nowhere\\q.exe", "\"%T\"", "12", -1, "", "open \"b cd\""},
         {"@clip", "", "", 1, "p", "clip old|a|b c|d|; beep"}, {"@clip", "", "", 1, "pc", "clip a|b c|d|; beep"},
-        {kProgram, "%C", "", 1, "pc", "run C:\\tools\\p.exe  @C:\\tools\\; clip a|b c|d|"},
-        {"@clip", "%M", "02", 1, "p", "clip old|a d; beep"}, {"@clip", "%M", "02", 1, "pc", "clip a d; beep"},
-        {kProgram, "%C%M", "02", 1, "pc", "run C:\\tools\\p.exe  @C:\\tools\\; clip a d"},
+        {kProgram, "%C", "", 1, "pc", p + "; clip a|b c|d|"}, {"@clip", "%M", "02", 1, "p", "clip old|a d; beep"},
+        {"@clip", "%M", "02", 1, "pc", "clip a d; beep"}, {kProgram, "%C%M", "02", 1, "pc", p + "; clip a d"},
         {"@clip", "", "", 1, "pe", ""}, {"@clip", "", "", 1, "pn", ""}, {"@clip", "", "", 1, "b", ""},
         {"@clip", "%M", "02", 1, "pe", ""},
     };
@@ -63,18 +61,21 @@ TEST_F(Machine, LaunchStep) {
 TEST_F(Machine, Macros) {
     const char* memo = "C:\\work\\notes\\memo.txt";
     const struct { const char *text, *path, *expected; } rows[] = {
-        {"\"%P\"", memo, "\"C:\\work\\notes\\memo.txt\""}, {"%D|%-D|%F", memo, "C:\\work\\notes\\|C:\\work\\notes|notes"},
+        {"\"%P\"", memo, "\"C:\\work\\notes\\memo.txt\""},
+        {"%D|%-D|%F", memo, "C:\\work\\notes\\|C:\\work\\notes|notes"},
         {"%N|%E|%A|%B", memo, "memo.txt|.txt|memo|C:\\work\\notes\\memo"}, {"%N;%n", memo, "memo.txt;memo.txt"},
         {"%P %$J -n%$j %$W", memo, "C:\\work\\notes\\memo.txt 12 -n12 133708"}, {"100% sure %Q", memo, "100% sure %Q"},
-        {"x%dy", memo, "xC:\\work\\notes\\y"},     // the folder, not a number format
+        {"x%dy", memo, "xC:\\work\\notes\\y"},  // the folder, not a number format
         {"%X %C%P", memo, " C:\\work\\notes\\memo.txt +X"},  // both: the last one wins
         {"%C%C", memo, "%C +C"}, {"%%N", memo, "%memo.txt +M"},  // the result is read for "%M" as it is
-        {"dir\\%-D", "memo.txt", "dir"},            // the backslash built so far goes
+        {"dir\\%-D", "memo.txt", "dir"},  // the backslash built so far goes
         {"\x95\x5C%-D", "memo.txt", "\x95\x5C"},  // but not the second byte of 表
         {"%D|%-D|%F", "memo.txt", "||"}, {"%F", "C:\\a.txt", ""}, {"%F", "C:\\d\\rel1.2\\a.txt", "rel1"},
-        {"\"%M\" %T", memo, "\"%M\" %T +M"}, {"%m", memo, "%m +M"}, {"x\"%T\"y", memo, "x\"%T\"y +T"}, {"%t", memo, "%t +T"},
+        {"\"%M\" %T", memo, "\"%M\" %T +M"}, {"%m", memo, "%m +M"}, {"x\"%T\"y", memo, "x\"%T\"y +T"},
+        {"%t", memo, "%t +T"},
         {"%P|%P", "C:\\100%Parts\\b.txt", "C:\\100%Parts\\b.txt|C:\\100%Parts\\b.txt"},  // inserted once
-        {"%P", "C:\\x%E\\b.txt", "C:\\x.txt\\b.txt"}, {"%P", "C:\\a%Cb\\m.txt", "C:\\ab\\m.txt +C"},  // later passes see it
+        {"%P", "C:\\x%E\\b.txt", "C:\\x.txt\\b.txt"},
+        {"%P", "C:\\a%Cb\\m.txt", "C:\\ab\\m.txt +C"},  // later passes see it
     };
     for (const auto& row : rows) {
         process::previousForeground = kActive;

@@ -9,13 +9,11 @@
 #include <climits>
 
 bool os::WideToCp932(std::u16string_view text, char* out, size_t room, size_t* written) {
-    *written = 0;
-    if (text.empty()) return true;
-    if (room == 0) return false;  // 0 would ask for the size instead
-    const int made = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.data()),
-                                         int(text.size()), out, int(room < INT_MAX ? room : INT_MAX), "?", nullptr);
+    const int made = text.empty() || room == 0 ? 0  // 0 would ask for the size instead
+        : WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.data()), int(text.size()), out,
+                              int(room < INT_MAX ? room : INT_MAX), "?", nullptr);
     *written = made > 0 ? size_t(made) : 0;
-    return made > 0;
+    return text.empty() || made > 0;
 }
 
 bool os::Cp932ToWide(std::string_view text, std::u16string* wide) {

@@ -142,21 +142,16 @@ bool GetLongPathName(const char* path, std::string* longPath) {  // no short nam
     return true;
 }
 bool SearchPath(const char* pathList, const char* name, std::string* found) {
-    std::vector<std::string> folders{currentDirectory};
-    folders.insert(folders.end(), systemSearchFolders.begin(), systemSearchFolders.end());
-    if (pathList) folders.clear();
-    for (const char* at = pathList; at && *at; at += *at == ';') {
-        const size_t length = std::strcspn(at, ";");
-        if (length) folders.emplace_back(at, length);
-        at += length;
-    }
-    for (auto folder : folders) {
+    std::string list = pathList ? pathList : currentDirectory;
+    for (const auto& folder : systemSearchFolders) list += pathList ? "" : ";" + folder;
+    for (size_t at = 0, end; at < list.size(); at = end + 1) {
+        end = std::min(list.find(';', at), list.size());
+        const std::string folder = list.substr(at, end - at);
         *found = folder + (qv::EndsWithBackslash(folder) ? "" : "\\") + name;
-        if (Lookup(*found) && found->size() < 260) return true;
+        if (!folder.empty() && Lookup(*found) && found->size() < 260) return true;
     }
     return false;
 }
-
 Find FindFirstFile(const char* pattern, FindEntry* entry) {
     const std::string folder = std::string(pattern).substr(0, LastSeparator(pattern));
     const Node* node = Lookup(folder);
@@ -190,22 +185,17 @@ bool AppendMenuItem(Menu menu, unsigned flags, unsigned id, const char* label) {
     menu->items.push_back({flags, id, label && !(flags & (kMfSeparator | kMfOwnerDraw)) ? label : "", nullptr});
     return true;
 }
-static MenuObj::Item* ById(Menu menu, unsigned id) {
+// Changes the item of command id; false when there is none.
+template <class Change>
+static bool Set(Menu menu, unsigned id, Change change) {
     for (auto& item : menu->items)
-        if (item.id == id) return &item;
-    return nullptr;
+        if (item.id == id) return change(item), true;
+    return false;
 }
-bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu) {
-    if (MenuObj::Item* item = ById(menu, id)) item->submenu = submenu;
-    return ById(menu, id);
-}
-bool SetMenuItemChecked(Menu menu, unsigned id, bool checked) {
-    if (MenuObj::Item* item = ById(menu, id)) item->flags = (item->flags & ~kMfChecked) | (checked ? kMfChecked : 0);
-    return ById(menu, id);
-}
-bool SetMenuItemOwnerDraw(Menu menu, unsigned id) {
-    if (MenuObj::Item* item = ById(menu, id)) item->flags |= kMfOwnerDraw;
-    return ById(menu, id);
+bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu) { return Set(menu, id, [=](auto& i) { i.submenu = submenu; }); }
+bool SetMenuItemOwnerDraw(Menu menu, unsigned id) { return Set(menu, id, [](auto& i) { i.flags |= kMfOwnerDraw; }); }
+bool SetMenuItemChecked(Menu menu, unsigned id, bool on) {
+    return Set(menu, id, [=](auto& i) { i.flags = on ? i.flags | kMfChecked : i.flags & ~kMfChecked; });
 }
 static MenuObj::Item* At(Menu menu, int position) {
     return position >= 0 && position < int(menu->items.size()) ? &menu->items[position] : nullptr;

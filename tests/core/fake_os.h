@@ -14,11 +14,7 @@
 #include "os/os.h"
 
 struct os::MenuObj {
-    struct Item {
-        unsigned flags, id;  // flags: also kMfChecked and kMfOwnerDraw as set later
-        std::string label;
-        os::Menu submenu;
-    };
+    struct Item { unsigned flags, id; std::string label; os::Menu submenu; };  // flags as they are set later too
     std::vector<Item> items;
 };
 
@@ -65,8 +61,7 @@ inline std::vector<int> sentKeys;
 inline std::optional<os::Point> cursor;  // none: GetCursorPos fails
 inline os::Window foreground;
 inline std::map<os::Window, os::Rect> windowRects;
-inline int monitorDpi;
-inline int hooksInstalled, lbuttonPosts, closeCalls;  // hooks: installed and not removed
+inline int monitorDpi, hooksInstalled, lbuttonPosts, closeCalls;  // hooks: installed and not removed
 
 // ---- clipboard, sound, messages, shell
 inline std::optional<std::string> clipboard;  // none: no text
@@ -74,10 +69,7 @@ inline bool clipboardBusy;
 inline int beeps;
 struct ErrorBox { std::string text, title; };
 inline std::vector<ErrorBox> errorBoxes;
-struct Launch {
-    std::string file;
-    std::optional<std::string> parameters, folder;  // none: passed as null
-};
+struct Launch { std::string file; std::optional<std::string> parameters, folder; };  // none: passed as null
 inline std::vector<Launch> launches;
 
 }  // namespace fake

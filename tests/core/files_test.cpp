@@ -22,7 +22,7 @@ TEST_F(Machine, PageAndWholeFileCopy) {
     const std::string kUtf16Be = "\x65\xE5\x67\x2C\0\r\0\n\x88\x68"s, kRead = "\x93\xFA\x96\x7B|\x95\x5C";  // 日本|表
     const std::string kBoth = kRead + " ; clip " + kRead + "; beep";
     const struct { std::string content; const char* settings; size_t chunk; std::string expected; size_t readable = SIZE_MAX; } rows[] = {
-        {"a\nb\n", "", 0, "a|b| ; clip a|b|; beep"},                  // a final line feed adds an empty line
+        {"a\nb\n", "", 0, "a|b| ; clip a|b|; beep"},  // a final line feed adds an empty line
         {"\t\ta\tb\t\r\nc", "", 0, "\t\ta\tb\t|c ; clip ab|c; beep"},  // the page keeps tabs, the copy drops them
         {"", "", 0, "empty ; "},  // one empty line: copied, it would wipe what the user had
         {"key1\nno\nKEY2", "@grep1=key", 0, "key1|KEY2 ; clip key1|KEY2; beep"},
@@ -34,8 +34,7 @@ TEST_F(Machine, PageAndWholeFileCopy) {
          "s|" + Xs(1038) + "|" + Xs(1039) + " ; clip s|" + Xs(1038) + "\x95\x5Cy|" + Xs(2076) + "; beep"},
         {"ab\r\nkey\r\n\x95\x5Ckey\nk", "@grep1=key", 3, "key|\x95\x5Ckey ; clip key|\x95\x5Ckey; beep"},
         {"x\n\xE8\xA1\xA8key\n\xE8\xA1", "@grep1=key", 2, "\x95\x5Ckey ; clip \x95\x5Ckey; beep"},
-        {"x\n\xE8\xA1\xA8y\n\xE8\xA1", "", 2, "x|\x95\x5Cy|? ; clip x|\x95\x5Cy|?; beep"},
-        // UTF-8 looked at before it is converted: 表, é (no cp932 form, a "?" of the settings) and ｱ
+        {"x\n\xE8\xA1\xA8y\n\xE8\xA1", "", 2, "x|\x95\x5Cy|? ; clip x|\x95\x5Cy|?; beep"},  // UTF-8 looked at before it is converted: 表, é (no cp932 form, a "?" of the settings) and ｱ
         {"\xE8\xA1\xA8x\n\xC3\xA9y\n\xEF\xBD\xB1z\nno\n", "@grep0=\x95\x5C | ? | \xB1", 0,
          "\x95\x5Cx|?y|\xB1z ; clip \x95\x5Cx|?y|\xB1z; beep"},
         {Repeat("hay\n", 9998) + "needle1\nneedle2\n", "@grep1=needle", 0, "needle1 ; clip needle1|needle2; beep"},
@@ -47,11 +46,11 @@ TEST_F(Machine, PageAndWholeFileCopy) {
         {"\xE8\xA1\xA8", "@code=932", 0, "\xE8\xA1\xA8 ; clip \xE8\xA1\xA8; beep"},
         {"\xC4\xB3\xCF\xBD", "", 0, "\xC4\xB3\xCF\xBD ; clip \xC4\xB3\xCF\xBD; beep"},  // ﾄｳﾏｽ, valid UTF-8 too
         {"\xC4\xB3\xCF\xBD\xE8\xA1\xA8", "", 0, "??\x95\x5C ; clip ??\x95\x5C; beep"},  // and a kanji in UTF-8
-        {"\xE8\xA1\xA8\xE8\xA1", "", 0, "\x95\x5C? ; clip \x95\x5C?; beep"},          // the last character cut
+        {"\xE8\xA1\xA8\xE8\xA1", "", 0, "\x95\x5C? ; clip \x95\x5C?; beep"},  // the last character cut
         {"\xEF\xBB\xBF\xC3\xA9\xFF", "", 0, "?? ; clip ??; beep"}, {"\xFF\xFE", "", 0, "empty ; "},
         {"\xFF\xFE" "a\0\n"s, "", 0, "a? ; clip a?; beep"},  // an odd last byte is no line feed
-        {"\xFF\xFE" "a\0\0\0b\0\n\0c\0"s, "", 0, "a|c ; clip a|c; beep"},
-        {"a\nb\n", "", 0, "failed ; ", 0}, {Repeat(Xs(299) + "\n", 20), "", 0, "failed ; ", 5000},
+        {"\xFF\xFE" "a\0\0\0b\0\n\0c\0"s, "", 0, "a|c ; clip a|c; beep"}, {"a\nb\n", "", 0, "failed ; ", 0},
+        {Repeat(Xs(299) + "\n", 20), "", 0, "failed ; ", 5000},
     };
     for (const auto& row : rows) {
         SetUp();
@@ -79,8 +78,9 @@ TEST_F(Machine, FolderListing) {
         {"C:\\d", "@filter=.log;.txt\r\n@list=1", "c.log{}, a.TXT{}, b.txt{}, zz.txt{}"},
         {"C:\\d", "@filter=.txt;.log\r\n@sub\r\n@list=1,2", "a.TXT{}, b.txt{}, zz.txt{}, c.log{}, |x.txt{}, |y.txt{}, |z.txt{}"},
         {"C:\\d\\folder.txt", "@sub\r\n@list=0,1", "-, y.txt{}"},  // a folder is no file, whatever its name
-        {"C:\\D\\C.LOG", "", "&@ c.log, -, non data"},              // its extension listed too, its page shown
-        {"C:\\d\\Makefile", "@list=1", "&@ Makefile, -, non data"}, {"C:\\d\\gone.txt C:\\missing", "", "&S 設定ファイル, &H 説明書"},
+        {"C:\\D\\C.LOG", "", "&@ c.log, -, non data"},  // its extension listed too, its page shown
+        {"C:\\d\\Makefile", "@list=1", "&@ Makefile, -, non data"},
+        {"C:\\d\\gone.txt C:\\missing", "", "&S 設定ファイル, &H 説明書"},
         {"C:\\many", "", "200 files in 1 column, the last f199.txt{}"},
     };
     for (const auto& row : rows) {

@@ -83,8 +83,10 @@ struct Machine : ::testing::Test {
     static std::string Outcome() {
         std::string out, clip = fake::clipboard.value_or("");
         auto add = [&out](const std::string& what) { out += (out.empty() ? "" : "; ") + what; };
-        for (const auto& l : fake::launches)
-            add(l.parameters ? "run " + l.file + " " + *l.parameters + " @" + l.folder.value_or("?") : "open " + l.file);
+        for (const auto& l : fake::launches) {  // the working folder when it is not the program's own
+            const std::string own = l.file.substr(0, l.file.rfind('\\') + 1), in = l.folder == own ? "" : " @" + l.folder.value_or("null");
+            add(l.parameters ? "run " + l.file + " " + *l.parameters + in : "open " + l.file + (l.folder ? " @" + *l.folder : ""));
+        }
         for (size_t at; (at = clip.find("\r\n")) != std::string::npos;) clip.replace(at, 2, "|");
         if (fake::clipboard != clipboardBefore) add(fake::clipboard ? "clip " + clip : "no clip");
         if (fake::beeps) add("beep" + (fake::beeps > 1 ? std::to_string(fake::beeps) : ""));

@@ -69,14 +69,14 @@ TEST_F(Machine, WhereChoicesLead) {
         {textPage, 2, cmdReturnInSubmenu, "CS", "&@ f2.txt, -, b > &@ f0.txt, -, b"},
         {textPage, 2, cmdReturnOnPage, "R", "&@ f2.txt, -, b > " + kList + kFixed},
         {textPage, 1, cmdLineFirst, "CS", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // marks were made: the page again
-        {textPage, 1, cmdLineFirst, "C", "&@ f1.txt, -, b ; run C:\\tools\\p.exe 2 @C:\\tools\\"},
+        {textPage, 1, cmdLineFirst, "C", "&@ f1.txt, -, b ; run C:\\tools\\p.exe 2"},
         {textPage, 1, cmdLineFirst + 1, "", "&@ f1.txt, -, b"},  // beyond the page: nothing
-        {textPage, 1, cmdTitle, "R", "&@ f1.txt, -, b ; run C:\\tools\\p.exe 1 @C:\\tools\\"},  // no line marked
+        {textPage, 1, cmdTitle, "R", "&@ f1.txt, -, b ; run C:\\tools\\p.exe 1"},  // no line marked
         {textPage, 1, cmdLauncherFirst + 1, "", "&@ f1.txt, -, b ; clip b; beep"},
         {textPage, 1, cmdGrepAll, "", "&@ f1.txt, -, b > &@ f1.txt, -, a, b"},
         {textPage, 1, cmdGrepAll, "C", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // the sets as toggled in the menu
         {textPage, 1, cmdGrepSetFirst + 3, "", "&@ f1.txt, -, b > &@ f1.txt, -, a"},
-        {fixedOnly, 0, cmdSettingsFile, "", "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06 ; run C:\\tools\\p.exe C:\\app\\Qivora.ini @C:\\tools\\"},
+        {fixedOnly, 0, cmdSettingsFile, "", "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06 ; run C:\\tools\\p.exe C:\\app\\Qivora.ini"},
         {folderList, -1, cmdNone, "", "non file" + kFixed},
     };
     for (const auto& row : rows) {

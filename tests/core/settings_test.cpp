@@ -57,8 +57,8 @@ TEST_F(Machine, CommandLineAndSettingsFile) {
     const std::string grep3 = "[system]\r\n@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late\r\n";
     const std::string box = "box 設定ファイル異常 Qivora";
     const struct { std::string commandLine; std::optional<std::string> ini; std::string expected; } rows[] = {
-        {"", "", ""}, {"", std::nullopt, "made C:\\app\\Qivora.ini"},
-        {"", "[SYSTEM]\r\n@SUBfolders\r\n", "sub"}, {"", "[system]\n   \t@s\tub\n", "sub"},  // blanks before, tabs go
+        {"", "", ""}, {"", std::nullopt, "made C:\\app\\Qivora.ini"}, {"", "[SYSTEM]\r\n@SUBfolders\r\n", "sub"},
+        {"", "[system]\n   \t@s\tub\n", "sub"},  // blanks before, tabs go
         {"", "[system]\n%END\n@sub\n", ""}, {"", "[system]\n[exec]\n@sub\n", "sub"}, {"", "@sub\n[system]\n", ""},
         {"", "x [system] rest\n@sub", "sub"},  // the header anywhere on its line, the last line without a line end
         {"", "[system]\r\n@menu=MOUS2\r\n", "menu=mous2"}, {"", "[system]\r\n@menu=-20,30\r\n", "menu=-20,30"},
@@ -73,13 +73,14 @@ TEST_F(Machine, CommandLineAndSettingsFile) {
         {"", "[system]\r\n@filter=;;\r\n@filter= .md ;;.c\r\n@filter=.log\r\n", "ext= .md ;.c"},
         {"", "[system]\r\n@grep0=a |  | b\r\n@grep3=x|y | Foo Bar\r\n@grep4=\x83\x7C | z\r\n", "g0=a,b g3=x|y,Foo Bar g4=\x83\x7C,z"},
         {"/#g3=\"alpha | beta\"", grep3, "g3*=alpha,beta on=1,1"},  // the file's lines are skipped
-        {"/#G3", grep3, "g3*=gamma,delta on=1,1"},                 // the first line with a word selects
-        {"/#g3=\"unclosed /#g4", grep3, "g3=late g4?"},            // g4 waits for its words
+        {"/#G3", grep3, "g3*=gamma,delta on=1,1"},  // the first line with a word selects
+        {"/#g3=\"unclosed /#g4", grep3, "g3=late g4?"},  // g4 waits for its words
         {"", "[system]\r\n@editor=ed\r\n@editor=docs\r\n", "editor=C:\\work\\ed.exe"},  // never a folder
         {"", "[system]\r\n@path=C:\\none;D:\\bin\r\n", "path=C:\\none;D:\\bin"},
         {"", "[system]\r\n@path=C:\\cfg\\paths.bat\r\n", "path=C:\\a;C:\\b"},
         {"", "[system]\r\n@path=C:\\cfg\\list.txt\r\n", "path=C:\\x;C:\\y"},
-        {"", "[system]\r\n@path=C:\\cfg\\u16.txt\r\n", "path=C:\\\x95\x5C"}, {"", "[system]\r\n@path=C:\\cfg\\nul.txt\r\n", "path=C:\\a"},
+        {"", "[system]\r\n@path=C:\\cfg\\u16.txt\r\n", "path=C:\\\x95\x5C"},
+        {"", "[system]\r\n@path=C:\\cfg\\nul.txt\r\n", "path=C:\\a"},
         {"", "[system]\r\n@editor=viewer\r\n@path=C:\\cfg\\more.bat\r\n@editor=viewer\r\n%end\r\n[exec]\r\nviewer | View\r\n",
          "editor=C:\\more\\viewer.exe path=C:\\bin;C:\\more exec=C:\\more\\viewer.exe|View|\"%P\""},
         {"", "[system]\r\n@path=C:\\none;C:\\a\r\n[exec]\r\ntool\r\n", "path=C:\\none;C:\\a exec=C:\\a\\tool.exe|tool|\"%P\""},
