@@ -5,7 +5,6 @@
 
 #include "fixture.h"
 #include "menu/launch.h"
-#include "output/macros.h"
 
 namespace qv {
 namespace {
@@ -35,6 +34,10 @@ TEST_F(Machine, LaunchStep) {
         {"@clip", "<%t>", "12", -1, "", "clip <b cd>; beep"},
         {"@clipX", "", "12", -1, "", "clip b c|d; beep"},  // marks first
         {"C:\\nowhere\\q.exe", "\"%T\"", "12", -1, "", "open \"b cd\""},
+        {kProgram, "%D|%-D|%F|%N|%E|%A|%B", "", 2, "", p + "C:\\notes\\|C:\\notes|notes|memo.txt|.txt|memo|C:\\notes\\memo"},
+        {kProgram, "%n %$W %$j x%dy 100% %Q", "", 2, "", p + "memo.txt 133708 12 xC:\\notes\\y 100% %Q"},
+        {kProgram, "%X %C%P", "", 2, "", p + " C:\\notes\\memo.txt; clip first|second|"},  // the last one wins
+        {kProgram, "%C%C", "", 2, "", p + "%C; clip a|b c|d|"},  // the first only
         {"@clip", "", "", 1, "p", "clip old|a|b c|d|; beep"}, {"@clip", "", "", 1, "pc", "clip a|b c|d|; beep"},
         {kProgram, "%C", "", 1, "pc", p + "; clip a|b c|d|"}, {"@clip", "%M", "02", 1, "p", "clip old|a d; beep"},
         {"@clip", "%M", "02", 1, "pc", "clip a d; beep"}, {kProgram, "%C%M", "02", 1, "pc", p + "; clip a d"},
@@ -53,36 +56,9 @@ TEST_F(Machine, LaunchStep) {
         if (with.find('n') != std::string::npos) fake::clipboard = clipboardBefore = std::nullopt;
         if (with.find('e') != std::string::npos) fake::clipboard = clipboardBefore = "";
         const ClipboardStart start = ClipboardStartFor(with.find('c') != std::string::npos);
+        process::previousForeground = kActive;
         ApplyCurrentLauncher(row.item < 0 ? lineSourceFirstMarked : lineSourceItem, row.item, start);
         EXPECT_EQ(Outcome(), row.expected) << row.target << " " << row.parameters << " " << row.marks << " " << row.with;
-    }
-}
-
-TEST_F(Machine, Macros) {
-    const char* memo = "C:\\work\\notes\\memo.txt";
-    const struct { const char *text, *path, *expected; } rows[] = {
-        {"\"%P\"", memo, "\"C:\\work\\notes\\memo.txt\""},
-        {"%D|%-D|%F", memo, "C:\\work\\notes\\|C:\\work\\notes|notes"},
-        {"%N|%E|%A|%B", memo, "memo.txt|.txt|memo|C:\\work\\notes\\memo"}, {"%N;%n", memo, "memo.txt;memo.txt"},
-        {"%P %$J -n%$j %$W", memo, "C:\\work\\notes\\memo.txt 12 -n12 133708"}, {"100% sure %Q", memo, "100% sure %Q"},
-        {"x%dy", memo, "xC:\\work\\notes\\y"},  // the folder, not a number format
-        {"%X %C%P", memo, " C:\\work\\notes\\memo.txt +X"},  // both: the last one wins
-        {"%C%C", memo, "%C +C"}, {"%%N", memo, "%memo.txt +M"},  // the result is read for "%M" as it is
-        {"dir\\%-D", "memo.txt", "dir"},  // the backslash built so far goes
-        {"\x95\x5C%-D", "memo.txt", "\x95\x5C"},  // but not the second byte of 表
-        {"%D|%-D|%F", "memo.txt", "||"}, {"%F", "C:\\a.txt", ""}, {"%F", "C:\\d\\rel1.2\\a.txt", "rel1"},
-        {"\"%M\" %T", memo, "\"%M\" %T +M"}, {"%m", memo, "%m +M"}, {"x\"%T\"y", memo, "x\"%T\"y +T"},
-        {"%t", memo, "%t +T"},
-        {"%P|%P", "C:\\100%Parts\\b.txt", "C:\\100%Parts\\b.txt|C:\\100%Parts\\b.txt"},  // inserted once
-        {"%P", "C:\\x%E\\b.txt", "C:\\x.txt\\b.txt"},
-        {"%P", "C:\\a%Cb\\m.txt", "C:\\ab\\m.txt +C"},  // later passes see it
-    };
-    for (const auto& row : rows) {
-        process::previousForeground = kActive;
-        const Expansion e = ExpandMacros(row.text, row.path, 12);
-        const char* const lists[] = {"", " +M", " +T"};
-        const char* const copies[] = {"", " +C", " +X"};
-        EXPECT_EQ(e.text + lists[int(e.markedList)] + copies[int(e.copyRequest)], row.expected) << row.text << " on " << row.path;
     }
 }
 

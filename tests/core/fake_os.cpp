@@ -6,24 +6,18 @@
 #include "common/text.h"
 #include "process_reset.h"
 
-struct os::FindObj {
-    std::vector<os::FindEntry> entries;
-    size_t next = 0;
-};
+struct os::FindObj { std::vector<os::FindEntry> entries; size_t next = 0; };
 
 namespace fake {
 
 namespace {
 struct Node {
-    std::string name;  // as written
+    std::string key, name;  // key: the full path in lower case, without a trailing backslash; name: as written
     bool isFolder = false;
     std::string content;
     size_t readable = SIZE_MAX;
 };
-// Keyed by the lower-cased full path without a trailing backslash; order is
-// the order the entries were made in, the "system order" of a listing.
-std::map<std::string, Node> nodes;
-std::vector<std::string> order;
+std::vector<Node> nodes;  // in the order they were made: the "system order" of a listing
 
 // The second byte of a double-byte character (表 is 0x95 0x5C) is neither a
 // separator nor a letter.
@@ -46,14 +40,15 @@ std::string Key(std::string path) {
 }
 std::string Parent(const std::string& key) { return key.substr(0, std::min(LastSeparator(key), key.size())); }
 Node* Lookup(const std::string& path) {
-    auto it = path.empty() ? nodes.end() : nodes.find(Key(path));
-    return it == nodes.end() ? nullptr : &it->second;
+    const std::string key = Key(path);
+    const auto it = std::find_if(nodes.begin(), nodes.end(), [&](const Node& n) { return !path.empty() && n.key == key; });
+    return it == nodes.end() ? nullptr : &*it;
 }
 void Insert(const std::string& path, bool folder, const std::string& content) {
     const std::string full = Absolute(path), key = Key(full), parent = Parent(key);
-    if (parent != key && !nodes.count(parent)) AddFolder(full.substr(0, parent.size()));
-    if (!nodes.count(key)) order.push_back(key);
-    nodes[key] = Node{full.substr(LastSeparator(full) + 1), folder, content};
+    if (parent != key && !Lookup(parent)) AddFolder(full.substr(0, parent.size()));
+    Node* node = Lookup(key) ? Lookup(key) : &nodes.emplace_back();
+    *node = Node{key, full.substr(LastSeparator(full) + 1), folder, content};
 }
 bool Host(const std::string& path, bool* folder) {
     return hostFiles && !path.empty() && hostFiles->Exists(Absolute(path), folder);
@@ -66,7 +61,7 @@ void Clear(T&... values) {
 
 void Reset() {
     for (auto menu : liveMenus) delete menu;
-    Clear(nodes, order, createdFiles, hostFiles, liveMenus, trackScripts, keysDown, sentKeys, foreground, windowRects,
+    Clear(nodes, createdFiles, hostFiles, liveMenus, trackScripts, keysDown, sentKeys, foreground, windowRects,
           hooksInstalled, lbuttonPosts, closeCalls, clipboard, clipboardBusy, beeps, errorBoxes, launches);
     currentDirectory = "C:\\work\\";
     systemSearchFolders = {"C:\\Windows\\System32\\", "C:\\Windows\\"};
@@ -79,8 +74,7 @@ void Reset() {
 void AddFile(const std::string& path, const std::string& content) { Insert(path, false, content); }
 void AddFolder(const std::string& path) { Insert(path, true, std::string()); }
 void RemovePath(const std::string& path) {
-    nodes.erase(Key(path));
-    order.erase(std::remove(order.begin(), order.end(), Key(path)), order.end());
+    nodes.erase(std::remove_if(nodes.begin(), nodes.end(), [&](const Node& n) { return n.key == Key(path); }), nodes.end());
 }
 bool HasFile(const std::string& path) { return Lookup(path) && !Lookup(path)->isFolder; }
 std::string FileContent(const std::string& path) { return Lookup(path) ? Lookup(path)->content : std::string(); }
@@ -158,8 +152,8 @@ Find FindFirstFile(const char* pattern, FindEntry* entry) {
     auto search = new FindObj;
     if ((!hostFiles || !hostFiles->List(Absolute(folder), &search->entries)) && node && node->isFolder) {
         search->entries = {{".", true}, {"..", true}};
-        for (auto& key : order)
-            if (Parent(key) == Key(folder)) search->entries.push_back({nodes[key].name, nodes[key].isFolder});
+        for (const Node& n : nodes)
+            if (Parent(n.key) == Key(folder)) search->entries.push_back({n.name, n.isFolder});
     }
     if (FindNextFile(search, entry)) return search;
     delete search;

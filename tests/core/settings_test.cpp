@@ -53,54 +53,50 @@ std::string Summary(bool loaded) {
 }
 
 TEST_F(Machine, CommandLineAndSettingsFile) {
-    const std::string sw = "[system]\r\n@menu=100,200\r\n@filter=.log;.cfg\r\n%end\r\n";
-    const std::string grep3 = "[system]\r\n@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late\r\n";
+    const std::string sw = "@menu=100,200\r\n@filter=.log;.cfg", grep3 = "@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late";
     const std::string box = "box 設定ファイル異常 Qivora";
+    // ini: the settings file, none, or from "@" on the lines of its [system].
     const struct { std::string commandLine; std::optional<std::string> ini; std::string expected; } rows[] = {
         {"", "", ""}, {"", std::nullopt, "made C:\\app\\Qivora.ini"}, {"", "[SYSTEM]\r\n@SUBfolders\r\n", "sub"},
         {"", "[system]\n   \t@s\tub\n", "sub"},  // blanks before, tabs go
-        {"", "[system]\n%END\n@sub\n", ""}, {"", "[system]\n[exec]\n@sub\n", "sub"}, {"", "@sub\n[system]\n", ""},
+        {"", "[system]\n%END\n@sub\n", ""}, {"", "[system]\n[exec]\n@sub\n", "sub"}, {"", ";\n@sub\n[system]\n", ""},
         {"", "x [system] rest\n@sub", "sub"},  // the header anywhere on its line, the last line without a line end
-        {"", "[system]\r\n@menu=MOUS2\r\n", "menu=mous2"}, {"", "[system]\r\n@menu=-20,30\r\n", "menu=-20,30"},
-        {"", "[system]\r\n@menu=MAX,MAX\r\n", "menu=1920,1040"}, {"", "[system]\r\n@menu=100,max\r\n", "menu=100,0"},
-        {"/#M=mouse /#f=.md;.c /#U", sw, "menu=mouse sub ext=.md;.c"},
+        {"", "@menu=MOUS2", "menu=mous2"}, {"", "@menu=-20,30", "menu=-20,30"}, {"", "@menu=MAX,MAX", "menu=1920,1040"},
+        {"", "@menu=100,max", "menu=100,0"}, {"/#M=mouse /#f=.md;.c /#U", sw, "menu=mouse sub ext=.md;.c"},
         {"/#m=center /#m=mouse /#F=.md /#f=.c", sw, "ext=.md"},  // only the first counts
-        {"", "[system]\r\n@font=Arial,0,9,1,,-1,12\r\n", "sub=Arial,14,900,1;4,0,20,80,0 root=ＭＳ Ｐゴシック,14,400,0;4,0,30,80,0"},
-        {"", "[system]\r\n@font=Arial,16,7\r\n@font=Courier\r\n", "sub=Courier,16,700,0;4,0,20,80,0"},
-        {"", "[system]\r\n@font=-1,16,12,0,-1,-1\r\n", "sub=-,16,400,0;4,0,20,80,0 root=-,14,400,0;4,0,30,80,0"},
-        {"", "[system]\r\n@text=11,5,60,5,1,,0,60,150,2\r\n", "sub=-,13,400,0;4,4,20,80,1 root=-,13,400,0;0,0,60,150,0"},
-        {"", "[system]\r\n@list=7,9\r\n", "list=1,1"},
-        {"", "[system]\r\n@filter=;;\r\n@filter= .md ;;.c\r\n@filter=.log\r\n", "ext= .md ;.c"},
-        {"", "[system]\r\n@grep0=a |  | b\r\n@grep3=x|y | Foo Bar\r\n@grep4=\x83\x7C | z\r\n", "g0=a,b g3=x|y,Foo Bar g4=\x83\x7C,z"},
+        {"", "@font=Arial,0,9,1,,-1,12", "sub=Arial,14,900,1;4,0,20,80,0 root=ＭＳ Ｐゴシック,14,400,0;4,0,30,80,0"},
+        {"", "@font=Arial,16,7\r\n@font=Courier", "sub=Courier,16,700,0;4,0,20,80,0"},
+        {"", "@font=-1,16,12,0,-1,-1", "sub=-,16,400,0;4,0,20,80,0 root=-,14,400,0;4,0,30,80,0"},
+        {"", "@text=11,5,60,5,1,,0,60,150,2", "sub=-,13,400,0;4,4,20,80,1 root=-,13,400,0;0,0,60,150,0"},
+        {"", "@list=7,9", "list=1,1"}, {"", "@filter=;;\r\n@filter= .md ;;.c\r\n@filter=.log", "ext= .md ;.c"},
+        {"", "@grep0=a |  | b\r\n@grep3=x|y | Foo Bar\r\n@grep4=\x83\x7C | z", "g0=a,b g3=x|y,Foo Bar g4=\x83\x7C,z"},
         {"/#g3=\"alpha | beta\"", grep3, "g3*=alpha,beta on=1,1"},  // the file's lines are skipped
         {"/#G3", grep3, "g3*=gamma,delta on=1,1"},  // the first line with a word selects
         {"/#g3=\"unclosed /#g4", grep3, "g3=late g4?"},  // g4 waits for its words
-        {"", "[system]\r\n@editor=ed\r\n@editor=docs\r\n", "editor=C:\\work\\ed.exe"},  // never a folder
-        {"", "[system]\r\n@path=C:\\none;D:\\bin\r\n", "path=C:\\none;D:\\bin"},
-        {"", "[system]\r\n@path=C:\\cfg\\paths.bat\r\n", "path=C:\\a;C:\\b"},
-        {"", "[system]\r\n@path=C:\\cfg\\list.txt\r\n", "path=C:\\x;C:\\y"},
-        {"", "[system]\r\n@path=C:\\cfg\\u16.txt\r\n", "path=C:\\\x95\x5C"},
-        {"", "[system]\r\n@path=C:\\cfg\\nul.txt\r\n", "path=C:\\a"},
-        {"", "[system]\r\n@editor=viewer\r\n@path=C:\\cfg\\more.bat\r\n@editor=viewer\r\n%end\r\n[exec]\r\nviewer | View\r\n",
+        {"", "@editor=ed\r\n@editor=docs", "editor=C:\\work\\ed.exe"},  // never a folder
+        {"", "@path=C:\\none;D:\\bin", "path=C:\\none;D:\\bin"}, {"", "@path=C:\\cfg\\paths.bat", "path=C:\\a;C:\\b"},
+        {"", "@path=C:\\cfg\\list.txt", "path=C:\\x;C:\\y"}, {"", "@path=C:\\cfg\\u16.txt", "path=C:\\\x95\x5C"},
+        {"", "@path=C:\\cfg\\nul.txt", "path=C:\\a"},
+        {"", "@editor=viewer\r\n@path=C:\\cfg\\more.bat\r\n@editor=viewer\r\n%end\r\n[exec]\r\nviewer | View",
          "editor=C:\\more\\viewer.exe path=C:\\bin;C:\\more exec=C:\\more\\viewer.exe|View|\"%P\""},
-        {"", "[system]\r\n@path=C:\\none;C:\\a\r\n[exec]\r\ntool\r\n", "path=C:\\none;C:\\a exec=C:\\a\\tool.exe|tool|\"%P\""},
+        {"", "@path=C:\\none;C:\\a\r\n[exec]\r\ntool", "path=C:\\none;C:\\a exec=C:\\a\\tool.exe|tool|\"%P\""},
         {"", "[exec]\r\ntool | T\r\n", "exec=C:\\Windows\\tool.exe|T|\"%P\""},
         {"", "[exec]\r\n>before any entry\r\nC:\\tools\\ed.exe | Edit | more\r\nC:\\tools\\ed\r\nC:\\docs | Docs\r\nnothing\r\n"
              ">after a skipped line\r\n@clipboard | Copy\r\n>first\r\n>second %P\r\n@CLIPx | All\r\n@clipxyz\r\n"
-             "@System32 | Open\r\n@other | X\r\n%END\r\n@system\r\n",
+             "@System32 | Open\r\n@other | X\r\n%END\r\n@system",
          "exec=C:\\tools\\ed.exe|Edit | more|\"%P\" / C:\\tools\\ed.exe|ed|after a skipped line / @clip|Copy|second %P / "
          "@clipX|All| / @clipX|@clipX| / @system|Open|"},
         {"", "[exec]\r\nnothing\r\n%end\r\n", ""},
-        {"", "[exec]\r\n" + Repeat("@clip\r\n", 19) + "@clip | 20th\r\n>p\r\n@system\r\n>q\r\n",  // twenty at most
+        {"", "[exec]\r\n" + Repeat("@clip\r\n", 19) + "@clip | 20th\r\n>p\r\n@system\r\n>q",  // twenty at most
          "exec=" + Repeat("@clip|@clip| / ", 19) + "@clip|20th|p"},
-        {"", "[system]\r\n@code=utf8\r\n", "code=utf8"}, {"", "[system]\r\n@code=932\r\n@code=x\r\n", ""},
+        {"", "@code=utf8", "code=utf8"}, {"", "@code=932\r\n@code=x", ""},
         {"/#S=sub\\my.ini", "", "menu=active ini=C:\\app\\sub\\my.ini"},
         {"/#s=C:\\other\\x.ini", "", ""},  // only a file under the program's folder
         {"/#s=bad.ini", "", "failed menu=unset ext= ini=C:\\app\\bad.ini exec= ; " + box},
         {"C:\\data /#s=", "", "failed menu=unset ext= ini=C:\\app\\ exec= start=C:\\data ; " + box},
-        {"", "[system]\r\n@filter=.txt\0;.log\r\n@sub\0\r\n@text=\0" "9\r\n%end"s, "sub"},  // a NUL ends a line's text
+        {"", "@filter=.txt\0;.log\r\n@sub\0\r\n@text=\0" "9\r\n%end"s, "sub"},  // a NUL ends a line's text
         {"", "x\0[system]\r\n@sub\r\n"s, ""},
-        {"", "[system]\r\n@grep1=\xE6\x97\xA5\xE6\x9C\xAC\r\n%end\r\n[exec]\r\n@clip | \xE8\xA1\xA8\r\n",  // UTF-8
+        {"", "@grep1=\xE6\x97\xA5\xE6\x9C\xAC\r\n%end\r\n[exec]\r\n@clip | \xE8\xA1\xA8",  // UTF-8
          "g1=\x93\xFA\x96\x7B exec=@clip|\x95\x5C|"},
         {"/#u \"C:\\My Data\\\"", "", "sub start=C:\\My Data"}, {"C:\\My Data", "", ""},
         {"x\"  C:\\data  \"", "", "start=C:\\data"}, {"  C:\\nothing C:\\one C:\\data", "", "start=C:\\one"},
@@ -116,12 +112,13 @@ TEST_F(Machine, CommandLineAndSettingsFile) {
         for (const char* folder : {"C:\\work\\docs", "C:\\docs", "C:\\data", "C:\\My Data", "C:\\one", "C:\\\x95\x5C"})
             fake::AddFolder(folder);
         fake::MakeUnreadable("C:\\app\\bad.ini");
-        fake::AddFile("C:\\cfg\\paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n");
-        fake::AddFile("C:\\cfg\\more.bat", "set path=C:\\bin;C:\\more\r\n");
-        fake::AddFile("C:\\cfg\\list.txt", "C:\\x;\r\n\tC:\\y\r\n");
-        fake::AddFile("C:\\cfg\\u16.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s);  // C:\表 in UTF-16
-        fake::AddFile("C:\\cfg\\nul.txt", "set path=C:\\a\0;C:\\b\r\n"s);
-        EXPECT_EQ(Summary(Load(row.commandLine, row.ini)), row.expected) << row.commandLine << " with " << row.ini.value_or("none");
+        const std::pair<const char*, std::string> lists[] = {
+            {"paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n"}, {"more.bat", "set path=C:\\bin;C:\\more\r\n"},
+            {"list.txt", "C:\\x;\r\n\tC:\\y\r\n"}, {"u16.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s}, {"nul.txt", "set path=C:\\a\0;C:\\b"s}};
+        for (const auto& [name, list] : lists) fake::AddFile("C:\\cfg\\" + std::string(name), list);  // u16.txt: C:\表
+        const bool system = row.ini && row.ini->rfind("@", 0) == 0;
+        EXPECT_EQ(Summary(Load(row.commandLine, system ? "[system]\r\n" + *row.ini : row.ini)), row.expected)
+            << row.commandLine << " with " << row.ini.value_or("none");
     }
 }
 
