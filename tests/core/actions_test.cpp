@@ -11,10 +11,10 @@ namespace {
 
 // Lines a, "b c", d and an empty one (lines 10 to 13), in C:\notes\memo.txt, which holds "first\nsecond\n".
 TEST_F(Machine, LaunchStep) {
-    // item: the line chosen, -1 the title (the first marked line); marks: the items marked;
-    // with: p the kept-text prefix on, c Ctrl held, b the clipboard busy, n no text on it, e an empty text, 0 no page read.
+    // item: the line chosen, -1 the title (the first marked line); marks: the items marked; with: p the kept-text
+    // prefix on, c Ctrl held, b the clipboard busy, n no text on it, e an empty text, 0 no page read.
     const std::string p = "run C:\\tools\\p.exe ", memo = "open C:\\notes\\memo.txt";
-    const struct { const char *target, *parameters, *marks; int item; const char* with; std::string expected; } rows[] = {
+    const struct { const char *target, *params, *marks; int item; const char* with; std::string expected; } rows[] = {
         {"@SYSTEM", "\"%P\" -x", "", 2, "", memo}, {kProgram, "%P %$J", "", 2, "", p + "C:\\notes\\memo.txt 12"},
         {kProgram, "%$J", "", -1, "", p + "1"},  // no line marked: line 1
         {kProgram, "%$J", "21", -1, "", p + "11"}, {kProgram, "%$J", "", 4, "", ""}, {kProgram, "%M", "", 2, "", ""},
@@ -34,7 +34,8 @@ TEST_F(Machine, LaunchStep) {
         {"@clip", "<%t>", "12", -1, "", "clip <b cd>; beep"},
         {"@clipX", "", "12", -1, "", "clip b c|d; beep"},  // marks first
         {"C:\\nowhere\\q.exe", "\"%T\"", "12", -1, "", "open \"b cd\""},
-        {kProgram, "%D|%-D|%F|%N|%E|%A|%B", "", 2, "", p + "C:\\notes\\|C:\\notes|notes|memo.txt|.txt|memo|C:\\notes\\memo"},
+        {kProgram, "%D|%-D|%F|%N|%E|%A|%B", "", 2, "",
+         p + "C:\\notes\\|C:\\notes|notes|memo.txt|.txt|memo|C:\\notes\\memo"},
         {kProgram, "%n %$W %$j x%dy 100% %Q", "", 2, "", p + "memo.txt 133708 12 xC:\\notes\\y 100% %Q"},
         {kProgram, "%X %C%P", "", 2, "", p + " C:\\notes\\memo.txt; clip first|second|"},  // the last one wins
         {kProgram, "%C%C", "", 2, "", p + "%C; clip a|b c|d|"},  // the first only
@@ -50,7 +51,7 @@ TEST_F(Machine, LaunchStep) {
         Lines({"a", "b c", "d", ""});
         if (with.find('0') != std::string::npos) Lines({});
         Mark(row.marks);
-        Launcher(0, row.target, row.parameters);
+        Launcher(0, row.target, row.params);
         process::clipboardPrefix = with.find('p') != std::string::npos;
         fake::clipboardBusy = with.find('b') != std::string::npos;
         if (with.find('n') != std::string::npos) fake::clipboard = clipboardBefore = std::nullopt;
@@ -58,7 +59,7 @@ TEST_F(Machine, LaunchStep) {
         const ClipboardStart start = ClipboardStartFor(with.find('c') != std::string::npos);
         process::previousForeground = kActive;
         ApplyCurrentLauncher(row.item < 0 ? lineSourceFirstMarked : lineSourceItem, row.item, start);
-        EXPECT_EQ(Outcome(), row.expected) << row.target << " " << row.parameters << " " << row.marks << " " << row.with;
+        EXPECT_EQ(Outcome(), row.expected) << row.target << " " << row.params << " " << row.marks << row.with;
     }
 }
 

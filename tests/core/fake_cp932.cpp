@@ -6,20 +6,22 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
 bool os::WideToCp932(std::u16string_view text, char* out, size_t room, size_t* written) {
-    const int made = text.empty() || room == 0 ? 0  // 0 would ask for the size instead
-        : WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.data()), int(text.size()), out,
-                              int(room < INT_MAX ? room : INT_MAX), "?", nullptr);
+    const auto wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int size = int(std::min<size_t>(room, INT_MAX)), length = int(text.size());
+    const int made = text.empty() || room == 0  // 0 would ask for the size instead
+                         ? 0 : WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, length, out, size, "?", nullptr);
     *written = made > 0 ? size_t(made) : 0;
     return text.empty() || made > 0;
 }
 
 bool os::Cp932ToWide(std::string_view text, std::u16string* wide) {
     wide->assign(text.size(), u'\0');
-    const int made = text.empty() ? 0 : MultiByteToWideChar(932, 0, text.data(), int(text.size()),
-                                                             reinterpret_cast<wchar_t*>(wide->data()), int(wide->size()));
+    const auto out = reinterpret_cast<wchar_t*>(wide->data());
+    const int n = int(text.size()), made = n == 0 ? 0 : MultiByteToWideChar(932, 0, text.data(), n, out, n);
     wide->resize(made > 0 ? size_t(made) : 0);
     return text.empty() || made > 0;
 }
@@ -40,18 +42,19 @@ struct Cp932Table {
     std::string forms[0x10000];
     std::map<std::string, char16_t, std::less<>> units;
     Cp932Table() {
-        const iconv_t converter = iconv_open("CP932", __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? "UTF-16LE" : "UTF-16BE");
+        const iconv_t converter = iconv_open("CP932", __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__ ? "UTF-16BE" : "UTF-16LE");
         for (unsigned u = 0; u < 0x10000; ++u) {
             char16_t unit = char16_t(u);
             char form[2], *in = reinterpret_cast<char*>(&unit), *out = form;
             size_t inLeft = 2, outLeft = 2;
             iconv(converter, nullptr, nullptr, nullptr, nullptr);
-            forms[u] = iconv(converter, &in, &inLeft, &out, &outLeft) == size_t(-1) ? "?" : std::string(form, 2 - outLeft);
+            const bool made = iconv(converter, &in, &inLeft, &out, &outLeft) != size_t(-1);
+            forms[u] = made ? std::string(form, 2 - outLeft) : "?";
         }
         iconv_close(converter);
         // glibc maps these to look-alikes that Windows leaves out, and lacks
         // Windows' single bytes 0x80, 0xA0 and 0xFD..0xFF (both seen under Wine).
-        for (char16_t unit : {0x00A2, 0x00A3, 0x00A5, 0x00AC, 0x2014, 0x2016, 0x203E, 0x2212, 0x301C}) forms[unit] = "?";
+        for (char16_t unit : {0xA2, 0xA3, 0xA5, 0xAC, 0x2014, 0x2016, 0x203E, 0x2212, 0x301C}) forms[unit] = "?";
         const char16_t own[] = {0x0080, 0xF8F0, 0xF8F1, 0xF8F2, 0xF8F3};
         for (int i = 0; i < 5; ++i) forms[own[i]] = "\x80\xA0\xFD\xFE\xFF"[i];
         for (unsigned u = 0; u < 0x10000; ++u)

@@ -41,8 +41,9 @@ std::string Key(std::string path) {
 std::string Parent(const std::string& key) { return key.substr(0, std::min(LastSeparator(key), key.size())); }
 Node* Lookup(const std::string& path) {
     const std::string key = Key(path);
-    const auto it = std::find_if(nodes.begin(), nodes.end(), [&](const Node& n) { return !path.empty() && n.key == key; });
-    return it == nodes.end() ? nullptr : &*it;
+    for (Node& node : nodes)
+        if (!path.empty() && node.key == key) return &node;
+    return nullptr;
 }
 void Insert(const std::string& path, bool folder, const std::string& content) {
     const std::string full = Absolute(path), key = Key(full), parent = Parent(key);
@@ -74,7 +75,8 @@ void Reset() {
 void AddFile(const std::string& path, const std::string& content) { Insert(path, false, content); }
 void AddFolder(const std::string& path) { Insert(path, true, std::string()); }
 void RemovePath(const std::string& path) {
-    nodes.erase(std::remove_if(nodes.begin(), nodes.end(), [&](const Node& n) { return n.key == Key(path); }), nodes.end());
+    nodes.erase(std::remove_if(nodes.begin(), nodes.end(), [&](const Node& n) { return n.key == Key(path); }),
+                nodes.end());
 }
 bool HasFile(const std::string& path) { return Lookup(path) && !Lookup(path)->isFolder; }
 std::string FileContent(const std::string& path) { return Lookup(path) ? Lookup(path)->content : std::string(); }
@@ -186,7 +188,7 @@ static bool Set(Menu menu, unsigned id, Change change) {
         if (item.id == id) return change(item), true;
     return false;
 }
-bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu submenu) { return Set(menu, id, [=](auto& i) { i.submenu = submenu; }); }
+bool SetMenuItemSubmenu(Menu menu, unsigned id, Menu sub) { return Set(menu, id, [=](auto& i) { i.submenu = sub; }); }
 bool SetMenuItemOwnerDraw(Menu menu, unsigned id) { return Set(menu, id, [](auto& i) { i.flags |= kMfOwnerDraw; }); }
 bool SetMenuItemChecked(Menu menu, unsigned id, bool on) {
     return Set(menu, id, [=](auto& i) { i.flags = on ? i.flags | kMfChecked : i.flags & ~kMfChecked; });

@@ -71,8 +71,8 @@ struct Machine : ::testing::Test {
         for (const auto& item : menu->items) {
             out += &item == &menu->items.front() ? "" : ", ";
             out += item.flags & os::kMfMenuBarBreak ? "|" : "";
-            if (item.flags & os::kMfSeparator) out += "-";
-            else out += item.flags & os::kMfOwnerDraw ? "#" + (OwnerDrawLabel(item.id, &drawn) ? drawn : "") : item.label;
+            const bool ownerDrawn = item.flags & os::kMfOwnerDraw && OwnerDrawLabel(item.id, &drawn);
+            out += item.flags & os::kMfSeparator ? "-" : ownerDrawn ? "#" + drawn : item.label;
             out += item.flags & os::kMfChecked ? "*" : "";
             if (item.submenu) out += "{" + Render(item.submenu) + "}";
         }
@@ -84,8 +84,9 @@ struct Machine : ::testing::Test {
         std::string out, clip = fake::clipboard.value_or("");
         auto add = [&out](const std::string& what) { out += (out.empty() ? "" : "; ") + what; };
         for (const auto& l : fake::launches) {  // the working folder when it is not the program's own
-            const std::string own = l.file.substr(0, l.file.rfind('\\') + 1), in = l.folder == own ? "" : " @" + l.folder.value_or("null");
-            add(l.parameters ? "run " + l.file + " " + *l.parameters + in : "open " + l.file + (l.folder ? " @" + *l.folder : ""));
+            const std::string own = l.parameters ? l.file.substr(0, l.file.rfind('\\') + 1) : "";
+            const std::string in = l.folder.value_or("") == own ? "" : " @" + l.folder.value_or("null");
+            add((l.parameters ? "run " + l.file + " " + *l.parameters : "open " + l.file) + in);
         }
         for (size_t at; (at = clip.find("\r\n")) != std::string::npos;) clip.replace(at, 2, "|");
         if (fake::clipboard != clipboardBefore) add(fake::clipboard ? "clip " + clip : "no clip");

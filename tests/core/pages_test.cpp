@@ -30,13 +30,15 @@ TEST_F(Machine, FileLinesAsMenuItems) {
         {"/#g1", "@grep1=zzz", "a\n", submenu, "non grep" + grep + "&1 zzz*}"},
         {"/#g0", "@text=,,3\r\n@grep0=odd", "odd 1\neven 2\nodd 3\neven 4\nodd 5\nodd 7\n", submenu,
          "odd 1, odd 3, odd 5" + grep + "&0 odd*}"},
-        {"/#g3", "@grep0=alpha | beta\r\n@grep3=alpha | beta", "beta alpha", submenu, "beta alpha" + grep + "&0 alpha + beta, &3 alpha | beta*}"},
+        {"/#g3", "@grep0=alpha | beta\r\n@grep3=alpha | beta", "beta alpha", submenu,
+         "beta alpha" + grep + "&0 alpha + beta, &3 alpha | beta*}"},
         {"", "", "a&b", submenu, "a?b +nav"}, {"", "@text=2", "a\tb\tc", submenu, "a  b  c +nav"},
         {"", "@text=1", "\x95\tz", submenu, "\x95 z +nav"},  // a lead byte before a tab is a byte of its own
         {"", "@text=,,,10", "abcdefghijklmnopqrstuvwxyz\nabcdefghi\x95\x5C", submenu, "abcdefghij, abcdefghi +nav"},
-        {"", "@text=4,7,,10,1", "1\n2\n3\n4\n5\n6\nline 7 of thirty chars....\n", submenu, "0007  line 7 of , 0008   +nav"},
+        {"", "@text=4,7,,10,1", "1\n2\n3\n4\n5\n6\nline 7 of 30 chars....\n", submenu, "0007  line 7 of , 0008   +nav"},
         {"", "@font=Arial\r\n@text=,,,,1", "a\nb", submenu, "#  0001  a, #  0002  b +nav"},
-        {"", "[exec]\r\nC:\\tools\\p.exe | &P", "a", page, "&@ memo.txt, -, a, -, &> Next, &< Return, -, &P{}, -, &0 grep{&all}"},
+        {"", "[exec]\r\nC:\\tools\\p.exe | &P", "a", page,
+         "&@ memo.txt, -, a, -, &> Next, &< Return, -, &P{}, -, &0 grep{&all}"},
     };
     for (const auto& row : rows) {
         SetUp();
@@ -76,12 +78,14 @@ TEST_F(Machine, WhereChoicesLead) {
         {textPage, 1, cmdGrepAll, "", "&@ f1.txt, -, b > &@ f1.txt, -, a, b"},
         {textPage, 1, cmdGrepAll, "C", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // the sets as toggled in the menu
         {textPage, 1, cmdGrepSetFirst + 3, "", "&@ f1.txt, -, b > &@ f1.txt, -, a"},
-        {fixedOnly, 0, cmdSettingsFile, "", "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06 ; run C:\\tools\\p.exe C:\\app\\Qivora.ini"},
+        {fixedOnly, 0, cmdSettingsFile, "", 
+         "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06 ; run C:\\tools\\p.exe C:\\app\\Qivora.ini"},
         {folderList, -1, cmdNone, "", "non file" + kFixed},
     };
     for (const auto& row : rows) {
         SetUp();
-        Load("/#g1", "[system]\r\n@grep1=b\r\n@grep3=a\r\n@editor=C:\\tools\\p.exe\r\n[exec]\r\nC:\\tools\\p.exe\r\n>%$J\r\n@clip\r\n");
+        Load("/#g1", "[system]\r\n@grep1=b\r\n@grep3=a\r\n@editor=C:\\tools\\p.exe\r\n"
+                     "[exec]\r\nC:\\tools\\p.exe\r\n>%$J\r\n@clip");
         process::fileCount = row.current < 0 ? 0 : 4;
         process::currentFile = std::max(row.current, 0);
         for (int i = 0; i < 4; ++i) {

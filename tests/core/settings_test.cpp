@@ -9,11 +9,12 @@ namespace {
 
 using std::string_literals::operator""s;
 
+std::string N(int number) { return std::to_string(number); }
 std::string Style(const ViewStyle& s) {
     const int numbers[] = {s.fontHeight, s.fontWeight, s.fontItalic, s.tabWidth, s.firstLine, s.pageSize, s.itemWidth,
                            s.lineNumbers};
     std::string out = s.customFont ? std::string(s.fontFace.view()) : "-";
-    for (int i = 0; i < 8; ++i) out += (i == 3 ? ";" : ",") + std::to_string(numbers[i]);
+    for (int i = 0; i < 8; ++i) out += (i == 3 ? ";" : ",") + N(numbers[i]);
     return out;
 }
 
@@ -21,28 +22,29 @@ std::string Style(const ViewStyle& s) {
 std::string Summary(bool loaded) {
     const Settings& s = process::settings;
     const KeywordSets& sets = s.keywordSets;
+    const std::string ini(process::programPaths.settingsPath.view());
     std::string out = loaded ? "" : "failed", ext, exec, mode = "unset";
     auto add = [&out](bool differs, const std::string& what) { out += differs ? (out.empty() ? "" : " ") + what : ""; };
     const char* const modes[] = {"active", "", "mouse", "mous2", "center"};
     if (s.positionMode >= 0 && s.positionMode <= 4) mode = modes[s.positionMode];
-    if (s.positionMode == positionFixed) mode = std::to_string(s.fixedX) + "," + std::to_string(s.fixedY);
+    if (s.positionMode == positionFixed) mode = N(s.fixedX) + "," + N(s.fixedY);
     add(mode != "center", "menu=" + mode);
     add(Style(s.submenuStyle) != "-,13,400,0;4,0,20,80,0", "sub=" + Style(s.submenuStyle));
     add(Style(s.rootStyle) != "-,13,400,0;4,0,30,80,0", "root=" + Style(s.rootStyle));
     add(s.includeSubfolders, "sub");
-    add(s.sortByFilter || s.folderGrouping, "list=" + std::to_string(s.sortByFilter) + "," + std::to_string(s.folderGrouping));
+    add(s.sortByFilter || s.folderGrouping, "list=" + N(s.sortByFilter) + "," + N(s.folderGrouping));
     for (int i = 0; i < s.extensionFilterCount; ++i) ext += (i ? ";" : "") + std::string(s.extensionFilters[i].view());
     add(ext != ".txt", "ext=" + ext);
     for (int set = 0; set < kKeywordSetCount; ++set) {
-        std::string words = "g" + std::to_string(set) + (sets.selected[set] == 1 ? "*" : sets.selected[set] ? "?" : "");
+        std::string words = "g" + N(set) + (sets.selected[set] == 1 ? "*" : sets.selected[set] ? "?" : "");
         for (int w = 0; w < sets.wordCount[set]; ++w) words += (w ? "," : "=") + std::string(sets.words[set][w].view());
         add(sets.wordCount[set] || sets.selected[set], words);
     }
-    add(sets.selectedCount || sets.filterActive, "on=" + std::to_string(sets.selectedCount) + "," + std::to_string(sets.filterActive));
+    add(sets.selectedCount || sets.filterActive, "on=" + N(sets.selectedCount) + "," + N(sets.filterActive));
     add(!s.editorPath.empty(), "editor=" + std::string(s.editorPath.view()));
-    add(s.searchPathSet || !s.searchPath.empty(), (s.searchPathSet ? "path=" : "path(off)=") + std::string(s.searchPath.view()));
+    add(s.searchPathSet || !s.searchPath.empty(), (s.searchPathSet ? "path=" : "off=") + std::string(s.searchPath));
     add(s.codeMode != CodeMode::automatic, s.codeMode == CodeMode::cp932 ? "code=932" : "code=utf8");
-    add(process::programPaths.settingsPath.view() != kIni, "ini=" + std::string(process::programPaths.settingsPath.view()));
+    add(ini != kIni, "ini=" + ini);
     for (int i = 0; i < process::launcherCount; ++i) {
         const LauncherEntry& l = process::launchers[i];
         exec += (i ? " / " : "") + std::string(l.target.view()) + "|" + l.label.c_str() + "|" + l.parameters.c_str();
@@ -53,7 +55,8 @@ std::string Summary(bool loaded) {
 }
 
 TEST_F(Machine, CommandLineAndSettingsFile) {
-    const std::string sw = "@menu=100,200\r\n@filter=.log;.cfg", grep3 = "@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late";
+    const std::string sw = "@menu=100,200\r\n@filter=.log;.cfg";
+    const std::string grep3 = "@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late";
     const std::string box = "box 設定ファイル異常 Qivora";
     // ini: the settings file, none, or from "@" on the lines of its [system].
     const struct { std::string commandLine; std::optional<std::string> ini; std::string expected; } rows[] = {
@@ -81,11 +84,11 @@ TEST_F(Machine, CommandLineAndSettingsFile) {
          "editor=C:\\more\\viewer.exe path=C:\\bin;C:\\more exec=C:\\more\\viewer.exe|View|\"%P\""},
         {"", "@path=C:\\none;C:\\a\r\n[exec]\r\ntool", "path=C:\\none;C:\\a exec=C:\\a\\tool.exe|tool|\"%P\""},
         {"", "[exec]\r\ntool | T\r\n", "exec=C:\\Windows\\tool.exe|T|\"%P\""},
-        {"", "[exec]\r\n>before any entry\r\nC:\\tools\\ed.exe | Edit | more\r\nC:\\tools\\ed\r\nC:\\docs | Docs\r\nnothing\r\n"
-             ">after a skipped line\r\n@clipboard | Copy\r\n>first\r\n>second %P\r\n@CLIPx | All\r\n@clipxyz\r\n"
-             "@System32 | Open\r\n@other | X\r\n%END\r\n@system",
-         "exec=C:\\tools\\ed.exe|Edit | more|\"%P\" / C:\\tools\\ed.exe|ed|after a skipped line / @clip|Copy|second %P / "
-         "@clipX|All| / @clipX|@clipX| / @system|Open|"},
+        {"", "[exec]\r\n>before any entry\r\nC:\\tools\\ed.exe | Edit | more\r\nC:\\tools\\ed\r\nC:\\docs | Docs\r\n"
+             "nothing\r\n>after a skipped line\r\n@clipboard | Copy\r\n>first\r\n>second %P\r\n@CLIPx | All\r\n"
+             "@clipxyz\r\n@System32 | Open\r\n@other | X\r\n%END\r\n@system",
+         "exec=C:\\tools\\ed.exe|Edit | more|\"%P\" / C:\\tools\\ed.exe|ed|after a skipped line / "
+         "@clip|Copy|second %P / @clipX|All| / @clipX|@clipX| / @system|Open|"},
         {"", "[exec]\r\nnothing\r\n%end\r\n", ""},
         {"", "[exec]\r\n" + Repeat("@clip\r\n", 19) + "@clip | 20th\r\n>p\r\n@system\r\n>q",  // twenty at most
          "exec=" + Repeat("@clip|@clip| / ", 19) + "@clip|20th|p"},
@@ -106,15 +109,16 @@ TEST_F(Machine, CommandLineAndSettingsFile) {
     for (const auto& row : rows) {
         SetUp();
         for (const char* file : {"C:\\work\\ed.exe", "C:\\tools\\ed.exe", "C:\\a\\tool.exe", "C:\\Windows\\tool.exe",
-                                 "C:\\more\\viewer.exe", "C:\\work\\memo.txt", "C:\\app\\sub\\my.ini", "C:\\other\\x.ini",
-                                 "C:\\app\\bad.ini"})
+                                 "C:\\more\\viewer.exe", "C:\\work\\memo.txt", "C:\\app\\sub\\my.ini",
+                                 "C:\\other\\x.ini", "C:\\app\\bad.ini"})
             fake::AddFile(file, "[system]\r\n@menu=active\r\n");
         for (const char* folder : {"C:\\work\\docs", "C:\\docs", "C:\\data", "C:\\My Data", "C:\\one", "C:\\\x95\x5C"})
             fake::AddFolder(folder);
         fake::MakeUnreadable("C:\\app\\bad.ini");
         const std::pair<const char*, std::string> lists[] = {
-            {"paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x\r\n"}, {"more.bat", "set path=C:\\bin;C:\\more\r\n"},
-            {"list.txt", "C:\\x;\r\n\tC:\\y\r\n"}, {"u16.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s}, {"nul.txt", "set path=C:\\a\0;C:\\b"s}};
+            {"paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x"},
+            {"more.bat", "set path=C:\\bin;C:\\more"}, {"list.txt", "C:\\x;\r\n\tC:\\y\r\n"},
+            {"u16.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s}, {"nul.txt", "set path=C:\\a\0;C:\\b"s}};
         for (const auto& [name, list] : lists) fake::AddFile("C:\\cfg\\" + std::string(name), list);  // u16.txt: C:\表
         const bool system = row.ini && row.ini->rfind("@", 0) == 0;
         EXPECT_EQ(Summary(Load(row.commandLine, system ? "[system]\r\n" + *row.ini : row.ini)), row.expected)
