@@ -1,5 +1,5 @@
-// The menus a user reads: a file's lines as a text page or a file submenu,
-// and where a choice leads.
+// The menus a user reads: a file's lines as a text page or a file submenu, the
+// files of a folder listed in order and in columns, and where a choice leads.
 #include <string>
 
 #include "fixture.h"
@@ -107,6 +107,41 @@ TEST_F(Machine, WhereChoicesLead) {
         }
         ShowPopupMenu(kWindow, row.type);
         EXPECT_EQ(AndOutcome(shown), row.expected) << row.command << row.keys;
+    }
+}
+
+// The first menu for the start path on the command line, up to its fixed or navigation items; three
+// files to a column, a new column only where the folder changes.
+TEST_F(Machine, FolderListing) {
+    const struct { const char *commandLine, *settings, *expected; } rows[] = {
+        {"C:\\d", "", "a.TXT{}, b.txt{}, zz.txt{}"},
+        {"C:\\d\\", "@sub", "a.TXT{}, b.txt{}, x.txt{}, |y.txt{}, z.txt{}, zz.txt{}"},
+        {"C:\\d", "@sub\r\n@list=0,1", "a.TXT{}, b.txt{}, zz.txt{}, |x.txt{}, -, y.txt{}, |z.txt{}"},  // depth first
+        {"C:\\d", "@sub\r\n@list=0,2", "a.TXT{}, b.txt{}, zz.txt{}, |x.txt{}, |y.txt{}, |z.txt{}"},
+        {"C:\\d", "@filter=.log;.txt\r\n@list=1", "c.log{}, a.TXT{}, b.txt{}, zz.txt{}"},
+        {"C:\\d", "@filter=.txt;.log\r\n@sub\r\n@list=1,2",
+         "a.TXT{}, b.txt{}, zz.txt{}, c.log{}, |x.txt{}, |y.txt{}, |z.txt{}"},
+        {"C:\\d\\folder.txt", "@sub\r\n@list=0,1", "-, y.txt{}"},  // a folder is no file, whatever its name
+        {"C:\\D\\C.LOG", "", "&@ c.log, -, non data"},  // its extension listed too, its page shown
+        {"C:\\d\\Makefile", "@list=1", "&@ Makefile, -, non data"},
+        {"C:\\d\\gone.txt C:\\missing", "", "&S 設定ファイル, &H 説明書"}, {"C:\\many", "", "200 files"},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        for (const char* file :
+             {"b.txt", "sub1\\x.txt", "a.TXT", "c.log", "Makefile", "folder.txt\\deep\\y.txt", "sub2\\z.txt", "zz.txt"})
+            fake::AddFile("C:\\d\\" + std::string(file), "");
+        for (int i = 0; i < 201; ++i) fake::AddFile("C:\\many\\f" + std::to_string(1000 + i).substr(1) + ".txt", "");
+        std::string first;
+        fake::trackScripts.push_back([&first](os::Menu menu) {
+            first = Render(menu);
+            first = first.substr(0, std::min(first.find(", -, &>"), first.find(", -, &0 Ver")));
+            return 0;
+        });
+        Load(row.commandLine, "[system]\r\n" + std::string(row.settings) + "\r\n");
+        ShowStartMenu(kWindow);
+        if (process::fileCount > 10) first = std::to_string(std::count(first.begin(), first.end(), '{')) + " files";
+        EXPECT_EQ(AndOutcome(first), row.expected + std::string(" ; closed")) << row.commandLine;
     }
 }
 
