@@ -9,13 +9,13 @@
 namespace qv {
 namespace {
 
-// Lines a, "b c", d and an empty one (lines 10 to 13), in C:\notes\memo.txt, which holds "first\nsecond\n".
+// Lines a, "b c", d and an empty one (lines 10 to 13), in C:\表\memo.txt, which holds "first\nsecond\n".
 TEST_F(Machine, LaunchStep) {
     // item: the line chosen, -1 the title (the first marked line); marks: the items marked; with: p the kept-text
     // prefix on, c Ctrl held, b the clipboard busy, n no text on it, e an empty text, 0 no page read.
-    const std::string p = "run C:\\tools\\p.exe ", memo = "open C:\\notes\\memo.txt";
+    const std::string p = "run C:\\tools\\p.exe ", memo = "open C:\\\x95\x5C\\memo.txt";
     const struct { const char *target, *params, *marks; int item; const char* with; std::string expected; } rows[] = {
-        {"@SYSTEM", "\"%P\" -x", "", 2, "", memo}, {kProgram, "%P %$J", "", 2, "", p + "C:\\notes\\memo.txt 12"},
+        {"@SYSTEM", "\"%P\" -x", "", 2, "", memo}, {kProgram, "%P %$J", "", 2, "", p + "C:\\\x95\x5C\\memo.txt 12"},
         {kProgram, "%$J", "", -1, "", p + "1"},  // no line marked: line 1
         {kProgram, "%$J", "21", -1, "", p + "11"}, {kProgram, "%$J", "", 4, "", ""}, {kProgram, "%M", "", 2, "", ""},
         {"@Clip", "%P", "", 2, "", "clip a|b c|d|; beep"}, {kProgram, "%C%N", "", 2, "", p + "memo.txt; clip a|b c|d|"},
@@ -35,9 +35,9 @@ TEST_F(Machine, LaunchStep) {
         {"@clipX", "", "12", -1, "", "clip b c|d; beep"},  // marks first
         {"C:\\nowhere\\q.exe", "\"%T\"", "12", -1, "", "open \"b cd\""},
         {kProgram, "%D|%-D|%F|%N|%E|%A|%B", "", 2, "",
-         p + "C:\\notes\\|C:\\notes|notes|memo.txt|.txt|memo|C:\\notes\\memo"},
-        {kProgram, "%n %$W %$j x%dy 100% %Q", "", 2, "", p + "memo.txt 133708 12 xC:\\notes\\y 100% %Q"},
-        {kProgram, "%X %C%P", "", 2, "", p + " C:\\notes\\memo.txt; clip first|second|"},  // the last one wins
+         p + "C:\\\x95\x5C\\|C:\\\x95\x5C|\x95\x5C|memo.txt|.txt|memo|C:\\\x95\x5C\\memo"},
+        {kProgram, "%n %$W %$j x%dy 100% %Q", "", 2, "", p + "memo.txt 133708 12 xC:\\\x95\x5C\\y 100% %Q"},
+        {kProgram, "%X %C%P", "", 2, "", p + " C:\\\x95\x5C\\memo.txt; clip first|second|"},  // the last one wins
         {kProgram, "%C%C", "", 2, "", p + "%C; clip a|b c|d|"},  // the first only
         {"@clip", "", "", 1, "p", "clip old|a|b c|d|; beep"}, {"@clip", "", "", 1, "pc", "clip a|b c|d|; beep"},
         {kProgram, "%C", "", 1, "pc", p + "; clip a|b c|d|"}, {"@clip", "%M", "02", 1, "p", "clip old|a d; beep"},

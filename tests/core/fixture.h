@@ -1,5 +1,5 @@
 // One machine for every case: the program in C:\app\ with the manual beside
-// it, a program C:\tools\p.exe, the file C:\notes\memo.txt listed and current,
+// it, a program C:\tools\p.exe, the file C:\表\memo.txt listed and current,
 // "old" on the clipboard; and what a case leaves behind, as one string.
 #pragma once
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@
 
 namespace qv {
 
-constexpr const char *kIni = "C:\\app\\Qivora.ini", *kMemo = "C:\\notes\\memo.txt", *kProgram = "C:\\tools\\p.exe";
+constexpr const char *kIni = "C:\\app\\Qivora.ini", *kMemo = "C:\\\x95\x5C\\memo.txt", *kProgram = "C:\\tools\\p.exe";
 const os::Window kWindow = reinterpret_cast<os::Window>(0x1000), kActive = reinterpret_cast<os::Window>(0x20A4C);
 
 inline std::string Repeat(const std::string& piece, int times) {

@@ -78,14 +78,14 @@ TEST_F(Machine, WhereChoicesLead) {
         {textPage, 1, cmdGrepAll, "", "&@ f1.txt, -, b > &@ f1.txt, -, a, b"},
         {textPage, 1, cmdGrepAll, "C", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // the sets as toggled in the menu
         {textPage, 1, cmdGrepSetFirst + 3, "", "&@ f1.txt, -, b > &@ f1.txt, -, a"},
-        {fixedOnly, 0, cmdSettingsFile, "", 
-         "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06 ; run C:\\tools\\p.exe C:\\app\\Qivora.ini"},
+        {fixedOnly, 0, cmdManual, "", "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06 ; run C:\\tools\\p.exe \"C:\\My Doc\\m.txt\""},
         {folderList, -1, cmdNone, "", "non file" + kFixed},
     };
     for (const auto& row : rows) {
         SetUp();
         Load("/#g1", "[system]\r\n@grep1=b\r\n@grep3=a\r\n@editor=C:\\tools\\p.exe\r\n"
                      "[exec]\r\nC:\\tools\\p.exe\r\n>%$J\r\n@clip");
+        process::programPaths.manualPath = "C:\\My Doc\\m.txt";
         process::fileCount = row.current < 0 ? 0 : 4;
         process::currentFile = std::max(row.current, 0);
         for (int i = 0; i < 4; ++i) {
@@ -110,18 +110,18 @@ TEST_F(Machine, WhereChoicesLead) {
     }
 }
 
-// The first menu for the start path on the command line, up to its fixed or navigation items; three
-// files to a column, a new column only where the folder changes.
+// The first menu for the start path on the command line, up to its fixed or navigation items: the files
+// in order, a folder's before its subfolders', three to a column, a new column only where the folder changes.
 TEST_F(Machine, FolderListing) {
     const struct { const char *commandLine, *settings, *expected; } rows[] = {
-        {"C:\\d", "", "a.TXT{}, b.txt{}, zz.txt{}"},
-        {"C:\\d\\", "@sub", "a.TXT{}, b.txt{}, x.txt{}, |y.txt{}, z.txt{}, zz.txt{}"},
-        {"C:\\d", "@sub\r\n@list=0,1", "a.TXT{}, b.txt{}, zz.txt{}, |x.txt{}, -, y.txt{}, |z.txt{}"},  // depth first
-        {"C:\\d", "@sub\r\n@list=0,2", "a.TXT{}, b.txt{}, zz.txt{}, |x.txt{}, |y.txt{}, |z.txt{}"},
-        {"C:\\d", "@filter=.log;.txt\r\n@list=1", "c.log{}, a.TXT{}, b.txt{}, zz.txt{}"},
+        {"C:\\d", "", "a.TXT{}, b.txt{}, \x83\x5C.txt{}"},
+        {"C:\\d\\", "@sub", "a.TXT{}, b.txt{}, x.txt{}, |y.txt{}, z.txt{}, \x83\x5C.txt{}"},
+        {"C:\\d", "@sub\r\n@list=0,1", "a.TXT{}, b.txt{}, \x83\x5C.txt{}, |x.txt{}, -, y.txt{}, |z.txt{}"},
+        {"C:\\d", "@sub\r\n@list=0,2", "a.TXT{}, b.txt{}, \x83\x5C.txt{}, |x.txt{}, |y.txt{}, |z.txt{}"},
+        {"C:\\d", "@filter=.log;.txt\r\n@list=1", "c.log{}, a.TXT{}, b.txt{}, \x83\x5C.txt{}"},
         {"C:\\d", "@filter=.txt;.log\r\n@sub\r\n@list=1,2",
-         "a.TXT{}, b.txt{}, zz.txt{}, c.log{}, |x.txt{}, |y.txt{}, |z.txt{}"},
-        {"C:\\d\\folder.txt", "@sub\r\n@list=0,1", "-, y.txt{}"},  // a folder is no file, whatever its name
+         "a.TXT{}, b.txt{}, \x83\x5C.txt{}, c.log{}, |x.txt{}, |y.txt{}, |z.txt{}"},
+        {"C:\\d\\f.txt", "@sub\r\n@list=0,1", "-, y.txt{}"},  // a folder is no file, whatever its name
         {"C:\\D\\C.LOG", "", "&@ c.log, -, non data"},  // its extension listed too, its page shown
         {"C:\\d\\Makefile", "@list=1", "&@ Makefile, -, non data"},
         {"C:\\d\\gone.txt C:\\missing", "", "&S 設定ファイル, &H 説明書"}, {"C:\\many", "", "200 files"},
@@ -129,7 +129,7 @@ TEST_F(Machine, FolderListing) {
     for (const auto& row : rows) {
         SetUp();
         for (const char* file :
-             {"b.txt", "sub1\\x.txt", "a.TXT", "c.log", "Makefile", "folder.txt\\deep\\y.txt", "sub2\\z.txt", "zz.txt"})
+             {"b.txt", "s1\\x.txt", "a.TXT", "c.log", "Makefile", "f.txt\\g\\y.txt", "s2\\z.txt", "\x83\x5C.txt"})
             fake::AddFile("C:\\d\\" + std::string(file), "");
         for (int i = 0; i < 201; ++i) fake::AddFile("C:\\many\\f" + std::to_string(1000 + i).substr(1) + ".txt", "");
         std::string first;
