@@ -31,7 +31,6 @@ namespace fake {
 
 void Reset();  // an empty machine, and the program's records as it starts
 
-// ---- files
 void AddFile(const std::string& path, const std::string& content);
 void AddFolder(const std::string& path);  // parents are made too
 void RemovePath(const std::string& path);
@@ -49,13 +48,11 @@ struct HostFiles {
 };
 inline HostFiles* hostFiles;
 
-// ---- menus
 inline std::set<os::Menu> liveMenus;  // made and not destroyed
 // Each TrackPopupMenu takes the front script, which may act on the open menu
 // and returns the command chosen; with none left it returns 0.
 inline std::deque<std::function<int(os::Menu)>> trackScripts;
 
-// ---- windows, keyboard, screen
 inline std::set<int> keysDown;
 inline std::vector<int> sentKeys;
 inline std::optional<os::Point> cursor;  // none: GetCursorPos fails
@@ -63,7 +60,6 @@ inline os::Window foreground;
 inline std::map<os::Window, os::Rect> windowRects;
 inline int monitorDpi, hooksInstalled, lbuttonPosts, closeCalls;  // hooks: installed and not removed
 
-// ---- clipboard, sound, messages, shell
 inline std::optional<std::string> clipboard;  // none: no text
 inline bool clipboardBusy;
 inline int beeps;

@@ -64,8 +64,8 @@ TEST_F(Machine, CommandLineAndSettingsFile) {
         {"", "[system]\n   \t@s\tub\n", "sub"},  // blanks before, tabs go
         {"", "[system]\n%END\n@sub\n", ""}, {"", "[system]\n[exec]\n@sub\n", "sub"}, {"", ";\n@sub\n[system]\n", ""},
         {"", "x [system] rest\n@sub", "sub"},  // the header anywhere on its line, the last line without a line end
-        {"", "@menu=MOUS2", "menu=mous2"}, {"", "@menu=-20,30", "menu=-20,30"}, {"", "@menu=MAX,MAX", "menu=1920,1040"},
-        {"", "@menu=100,max", "menu=100,0"}, {"/#M=mouse /#f=.md;.c /#U", sw, "menu=mouse sub ext=.md;.c"},
+        {"", "@menu=MAX,MAX", "menu=1920,1040"}, {"", "@menu=100,max", "menu=100,0"},
+        {"/#M=mouse /#f=.md;.c /#U", sw, "menu=mouse sub ext=.md;.c"},
         {"/#m=center /#m=mouse /#F=.md /#f=.c", sw, "ext=.md"},  // only the first counts
         {"", "@font=Arial,0,9,1,,-1,12", "sub=Arial,14,900,1;4,0,20,80,0 root=ＭＳ Ｐゴシック,14,400,0;4,0,30,80,0"},
         {"", "@font=Arial,16,7\r\n@font=Courier", "sub=Courier,16,700,0;4,0,20,80,0"},

@@ -51,8 +51,7 @@ TEST_F(Machine, PageAndWholeFileCopy) {
         {"\xC4\xB3\xCF\xBD", "", 0, Both("\xC4\xB3\xCF\xBD")},  // ﾄｳﾏｽ, valid UTF-8 too
         {"\xC4\xB3\xCF\xBD\xE8\xA1\xA8", "", 0, Both("??\x95\x5C")},  // and a kanji in UTF-8
         {"\xE8\xA1\xA8\xE8\xA1", "", 0, Both("\x95\x5C?")},  // the last character cut
-        {"\xEF\xBB\xBF\xC3\xA9\xFF", "", 0, Both("??")}, {"\xFF\xFE", "", 0, "empty ; "},
-        {"\xFF\xFE" "a\0\n"s, "", 0, Both("a?")},  // an odd last byte is no line feed
+        {"\xFF\xFE", "", 0, "empty ; "}, {"\xFF\xFE" "a\0\n"s, "", 0, Both("a?")},  // an odd last byte is no line feed
         {"\x82\x81", "@grep1=\x82\x60", 0, "none ; "},  // ａ and Ａ are no letters to fold
         {"\x95\x5C", "@grep1=\\", 0, "none ; "},  // 表: its second byte is no backslash
         {"\x83\x61\n\x83\x41" "A", "@grep1=\x83\x41" "a", 0, Both("\x83\x41" "A")},  // ッ, ア: second bytes "a", "A"
@@ -60,9 +59,7 @@ TEST_F(Machine, PageAndWholeFileCopy) {
         {kNihongo, "", 0, Both(kNihongo)}, {"\xFF\xFE" "a\0"s, "@code=utf8", 0, Both("a")},  // a mark wins
         {"\xEF\xBB\xBF\xE8\xA1\xA8", "@code=932", 0, Both("\xEF\xBB\xBF\xE8\xA1\xA8")},
         {"\xC3\x97", "", 0, Both("\x81\x7E")},  // ×: no pair of half-width katakana, so UTF-8
-        {kSettei + "\xC0\xAF", "", 0, Both(kSettei + "\xC0\xAF")},  // overlong: not UTF-8
-        {kSettei + "\xED\xA0\x80", "", 0, Both(kSettei + "\xED\xA0\x80")},  // a surrogate
-        {kSettei + "\xF4\x90\x80\x80", "", 0, Both(kSettei + "\xF4\x90\x80\x80")},  // above U+10FFFF
+        {kSettei + "\xC0\xAF", "", 0, Both(kSettei + "\xC0\xAF")},  // overlong: cp932
         {std::string(20, 'a') + "\x80" + kSettei, "", 0, Both(std::string(20, 'a') + "\x80" + kSettei)},
         {"\xC2\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", "", 0,  // the ends of valid
          Both("\x80?\xF0\x40???")},
