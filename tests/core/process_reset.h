@@ -8,14 +8,11 @@
 
 namespace qv {
 
-namespace reset_detail {
 // Rebuilt in place: the tables are too large for a temporary on a thread's stack.
-template <class T> void Reinit(T& object) { object.~T(), new (&object) T(); }
+template <class T> void Reinit(T& object) { object.~T(); new (&object) T(); }
 template <class T, size_t N> void Reinit(T (&array)[N]) { for (auto& element : array) Reinit(element); }
-}  // namespace reset_detail
 
 inline void ResetProcessState() {
-    using reset_detail::Reinit;
     namespace p = process;
     Reinit(p::programPaths); Reinit(p::screenMetrics); Reinit(p::menuState); Reinit(p::settings);
     Reinit(p::launchers); Reinit(p::pendingLaunchers); Reinit(p::menuItems); Reinit(p::menuPlacement);

@@ -55,9 +55,8 @@ std::string Summary(bool loaded) {
 }
 
 TEST_F(Machine, CommandLineAndSettingsFile) {
-    const std::string sw = "@menu=100,200\r\n@filter=.log;.cfg";
+    const std::string sw = "@menu=100,200\r\n@filter=.log;.cfg", box = "box 設定ファイル異常 Qivora";
     const std::string grep3 = "@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late";
-    const std::string box = "box 設定ファイル異常 Qivora";
     // ini: the settings file, none, or from "@" on the lines of its [system].
     const struct { std::string commandLine; std::optional<std::string> ini; std::string expected; } rows[] = {
         {"", "", ""}, {"", std::nullopt, "made C:\\app\\Qivora.ini"}, {"", "[SYSTEM]\r\n@SUBfolders\r\n", "sub"},
