@@ -54,10 +54,7 @@ void Insert(const std::string& path, bool folder, const std::string& content) {
 bool Host(const std::string& path, bool* folder) {
     return hostFiles && !path.empty() && hostFiles->Exists(Absolute(path), folder);
 }
-template <class... T>
-void Clear(T&... values) {
-    ((values = T()), ...);
-}
+template <class... T> void Clear(T&... values) { ((values = T()), ...); }
 }  // namespace
 
 void Reset() {

@@ -77,13 +77,14 @@ std::string Events(const std::string& events) {
         else OnMenuSelect(std::stoul(word.substr(word[0] == 'm')) | (word[0] == 'm' ? kMfMouseSelect << 16 : 0), menu);
     }
     const MenuItemTable& lines = process::menuItems;
-    const KeywordSets& keywords = process::settings.keywordSets;
+    const KeywordSets& k = process::settings.keywordSets;
     std::string shown = swallowed, marked, sets;
     for (int k = 0; k < lines.itemCount; ++k) marked += lines.items[k].marked ? std::to_string(k) : "";
-    shown += lines.markedCount ? " marked " + marked + " of " + std::to_string(lines.markedCount) : "";
+    if (!marked.empty() || lines.markedCount) shown += " marked " + marked + " of " + std::to_string(lines.markedCount);
     shown += process::menuState.alternateChoice ? " alt" : "";
-    for (int set = 0; set < kKeywordSetCount; ++set) sets += keywords.selected[set] ? std::to_string(set) : "";
-    shown += sets.empty() ? "" : " sets " + sets + (keywords.filterActive ? " on" : "");
+    for (int set = 0; set < kKeywordSetCount; ++set) sets += k.selected[set] ? std::to_string(set) : "";
+    if (!sets.empty() || k.selectedCount || k.filterActive)
+        shown += " sets " + sets + " of " + std::to_string(k.selectedCount) + (k.filterActive ? " on" : "");
     for (const auto& item : menu->items) {
         if (item.flags & (os::kMfChecked | os::kMfOwnerDraw))
             shown += (item.flags & os::kMfChecked ? " checked " : " drawn ") + std::to_string(item.id);
@@ -99,13 +100,13 @@ std::string Events(const std::string& events) {
 
 TEST_F(Machine, OpenMenu) {
     const struct { const char *events, *expected; } rows[] = {
-        {"5001 M", "1 marked 1 of 1 checked 5001"}, {"5001 !M", "0"}, {"6012 M", "1 sets 2 on checked 6012"},
+        {"5001 M", "1 marked 1 of 1 checked 5001"}, {"5001 !M", "0"}, {"6012 M", "1 sets 2 of 1 on checked 6012"},
         {"5999 M", "0"}, {"5002 R", "1 ; clip c; beep"}, {"1051 R", "1 ; clip a|b|c|d; beep"}, {"1050 R", "0"},
         {"1020 R", "0 alt"}, {"5004 R", "0"}, {"R", "0"}, {"1020 r", "0"}, {"5001 L", "0"},
         {"p12 R", "0"},  // the launchers or the keyword sets: a position, no command
         {"1020 R r close", "00 alt"}, {"1020 R 1030", "0"},  // the highlight moving on takes the right press back
         {"5001 R m r r M m", "101011 marked 1 of 1 checked 5001 ; clip b; beep"},  // a release goes with its press
-        {"5000 sp", "1 marked 0 of 1 checked 5000"}, {"6014 sp", "1 sets 4 on checked 6014"},
+        {"5000 sp", "1 marked 0 of 1 checked 5000"}, {"6014 sp", "1 sets 4 of 1 on checked 6014"},
         {"O 5003 sp", "1 marked 3 of 1 drawn 5003"}, {"5003 sp sp", "11"}, {"5001 sp^", "0"},
         {"5003 ins", "1 ; clip d; beep"}, {"1051 ins", "1 ; clip a|b|c|d; beep"}, {"1050 ins", "0"},
         {"5001 ?sp sp sp", "111"}, {"5001 ?ins ?ins", "11 ; clip b|b; beep2"},
@@ -114,7 +115,7 @@ TEST_F(Machine, OpenMenu) {
         {"P C+ 5000 R C- 5003 ins 1051 ins C+ ins", "1111 ; clip a|b|c|d; beep4"},  // copies add up; Ctrl starts afresh
         {"P 5000 ins", "1 ; clip old|a; beep"}, {"K13 1052 R", "1 marked 13 of 2 ; clip memo.txt b d; beep"},
         {"K13 1053 R", "1 marked 13 of 2 ; clip <bd>; beep"}, {"K13 1051 R", "1 marked 13 of 2 ; clip b|d; beep"},
-        {"G4 6014 sp 6012 sp 6014 sp 6012 sp 6014 sp", "11111 sets 4 on checked 6014"}, {"open0", ""},
+        {"G4 6014 sp 6012 sp 6014 sp 6012 sp 6014 sp", "11111 sets 4 of 1 on checked 6014"}, {"open0", ""},
         {"1020 open1", " sub x"}, {"m1020 open1", " v sub x"},
         {"1020 open2", " sub C:\\tools\\p.exe*, @clip, @clip, @clip"}, {"init", " v"}, {"kill lbtn", "0"},
         {"shown kill lbtn lbtn", "10 posted"},  // focus lost: one click closes the menu
