@@ -54,8 +54,9 @@ TEST_F(Machine, LaunchStep) {
         Launcher(0, row.target, row.params);
         process::clipboardPrefix = with.find('p') != std::string::npos;
         fake::clipboardBusy = with.find('b') != std::string::npos;
-        if (with.find('n') != std::string::npos) fake::clipboard = clipboardBefore = std::nullopt;
-        if (with.find('e') != std::string::npos) fake::clipboard = clipboardBefore = "";
+        if (with.find('n') != std::string::npos) fake::clipboard.reset();
+        if (with.find('e') != std::string::npos) fake::clipboard = "";
+        clipboardBefore = fake::clipboard;
         const ClipboardStart start = ClipboardStartFor(with.find('c') != std::string::npos);
         process::previousForeground = kActive;
         ApplyCurrentLauncher(row.item < 0 ? lineSourceFirstMarked : lineSourceItem, row.item, start);
