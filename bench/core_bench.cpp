@@ -17,6 +17,7 @@
 #include "common/state.h"
 #include "fake_os.h"
 #include "heap_peak.h"
+#include "host_files.h"
 #include "lines/folders.h"
 #include "menu/pages.h"
 #include "menu/file_copy.h"
@@ -225,7 +226,7 @@ void BM_MarkedLinesCommand(benchmark::State& state) {
     StartHeapCount();
     for (auto _ : state) {
         qv::RunMarkedLines(expansion, qv::actionRun, qv::ClipboardStart::afresh);
-        if (fake::launches.size() != 1 || fake::launches[0].parameters.size() < 999 * 1000)
+        if (fake::launches.size() != 1 || fake::launches[0].parameters->size() < 999 * 1000)
             state.SkipWithError("no command");
         fake::launches.clear();  // the fake keeps every launch
     }
@@ -261,7 +262,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     fake::Reset();
-    fake::MountHostFolder(kMount, bench::DataFolder());
+    bench::MountHostFolder(kMount, bench::DataFolder());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (!std::getenv("QV_BENCH_KEEP")) bench::RemoveDataFolder();

@@ -1,7 +1,8 @@
-// The in-memory operating system of the unit tests: files, folders, clipboard,
-// shell, menus and a scripted TrackPopupMenu. Paths compare without case.
-// One host folder can stand in for a Windows folder, for the benchmarks' real files.
+// The in-memory operating system of the unit tests, the fuzz targets and the
+// benchmarks: files, folders, clipboard, shell, menus and a scripted
+// TrackPopupMenu. Paths are cp932 and compare without case.
 #pragma once
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -13,74 +14,58 @@
 #include "os/os.h"
 
 struct os::MenuObj {
-    struct Item {
-        unsigned flags = 0;
-        unsigned id = 0;
-        std::string label;
-        os::Menu submenu = nullptr;
-        bool checked = false;
-        bool ownerDraw = false;
-    };
+    struct Item { unsigned flags, id; std::string label; os::Menu submenu; };  // flags as they are set later too
     std::vector<Item> items;
-    bool popup = true;
-    bool destroyed = false;
+};
+
+// An open file; the benchmarks' real files derive from it.
+struct os::FileObj {
+    virtual ~FileObj() = default;
+    virtual bool Read(char* buffer, size_t count, size_t* got);
+    virtual uint64_t Size() const { return content.size(); }
+    std::string content;
+    size_t position = 0, readable = SIZE_MAX;  // ReadFile fails from readable on
 };
 
 namespace fake {
 
-void Reset();  // an empty machine; also qv::ResetProcessState()
+void Reset();  // an empty machine, and the program's records as it starts
 
-// ---- files
 void AddFile(const std::string& path, const std::string& content);
-void AddFolder(const std::string& path);  // parents are created too
+void AddFolder(const std::string& path);  // parents are made too
 void RemovePath(const std::string& path);
 bool HasFile(const std::string& path);
 std::string FileContent(const std::string& path);
-extern std::map<std::string, size_t> unreadablePaths;  // lower-case path: bytes readable before ReadFile fails
-extern std::vector<std::string> createdFiles;  // files that OpenMode::always created
-extern size_t readCallCount;                   // ReadFile calls, for tests of I/O
-extern std::string currentDirectory;           // ends in a backslash
-extern std::vector<std::string> systemSearchFolders;  // SearchPath with no path list
 void MakeUnreadable(const std::string& path, size_t readableBytes = 0);
-// Paths under windowsPrefix (any case) name the host folder's real files and
-// folders from then on, a backslash read as '/'; one mount at a time.
-void MountHostFolder(const std::string& windowsPrefix, const std::string& hostFolder);
-
-// ---- menus
-extern std::set<os::Menu> liveMenus;  // created and not destroyed
-struct TrackCall {
-    os::Menu menu;
-    unsigned flags;
-    int x, y;
+inline std::vector<std::string> createdFiles;         // made by OpenMode::always
+inline std::string currentDirectory;                  // ends in a backslash
+inline std::vector<std::string> systemSearchFolders;  // SearchPath without a list
+// Files beside the in-memory ones, asked first: the benchmarks' (bench/host_files.cpp).
+struct HostFiles {
+    virtual bool Exists(const std::string& path, bool* folder) = 0;
+    virtual os::File Open(const std::string& path) = 0;
+    virtual bool List(const std::string& folder, std::vector<os::FindEntry>* entries) = 0;
 };
-extern std::vector<TrackCall> trackCalls;
-// Each TrackPopupMenu call takes the front script, which may act on the open
-// menu (handlers, hooks) and returns the chosen command; none left returns 0.
-extern std::deque<std::function<int(os::Menu)>> trackScripts;
-std::vector<std::string> Labels(os::Menu menu);
-const os::MenuObj::Item* FindItem(os::Menu menu, unsigned id);  // searches submenus too
+inline HostFiles* hostFiles;
 
-// ---- windows, keyboard, screen
-extern std::set<int> keysDown;
-extern std::vector<int> sentKeys;
-extern std::optional<os::Point> cursor;  // none: GetCursorPos fails
-extern os::Window foreground;
-extern std::map<os::Window, os::Rect> windowRects;
-extern int monitorDpi;  // of every monitor
-extern int hooksInstalled, hooksRemoved, nullPosts, lbuttonPosts, foregroundCalls, closeCalls;
+inline std::set<os::Menu> liveMenus;  // made and not destroyed
+// Each TrackPopupMenu takes the front script, which may act on the open menu
+// and returns the command chosen; with none left it returns 0.
+inline std::deque<std::function<int(os::Menu)>> trackScripts;
 
-// ---- clipboard, sound, messages, shell
-extern std::optional<std::string> clipboard;  // none: no CF_TEXT
-extern bool clipboardBusy;                    // OpenClipboard fails
-extern int beeps;
-struct ErrorBox {
-    std::string text, title;
-};
-extern std::vector<ErrorBox> errorBoxes;
-struct Launch {
-    std::string file, parameters, folder;
-    bool hasParameters, hasFolder;
-};
-extern std::vector<Launch> launches;
+inline std::set<int> keysDown;
+inline std::vector<int> sentKeys;
+inline std::optional<os::Point> cursor;  // none: GetCursorPos fails
+inline os::Window foreground;
+inline std::map<os::Window, os::Rect> windowRects;
+inline int monitorDpi, hooksInstalled, lbuttonPosts, closeCalls;  // hooks: installed and not removed
+
+inline std::optional<std::string> clipboard;  // none: no text
+inline bool clipboardBusy;
+inline int beeps;
+struct ErrorBox { std::string text, title; };
+inline std::vector<ErrorBox> errorBoxes;
+struct Launch { std::string file; std::optional<std::string> parameters, folder; };  // none: passed as null
+inline std::vector<Launch> launches;
 
 }  // namespace fake

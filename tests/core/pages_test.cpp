@@ -1,186 +1,140 @@
-// Text pages, file submenus and the labels of owner-drawn line items.
-#include "menu/pages.h"
-
-#include <gtest/gtest.h>
-
+// The menus a user reads: a file's lines as a text page or a file submenu, the
+// files of a folder listed in order and in columns, and where a choice leads.
 #include <string>
-#include <vector>
 
-#include "common/defaults.h"
-#include "fake_os.h"
+#include "fixture.h"
+#include "menu/hooks.h"
+#include "menu/popup.h"
 #include "menu/tracking.h"
 
 namespace qv {
 namespace {
 
-using Labels = std::vector<std::string>;
+const std::string kNav = ", -, &> Next, &< Return, -, @system{}, -, &0 grep{&all}";
 
-class Pages : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fake::Reset();
-        process::settings.submenuStyle = defaults::SubmenuStyle();
-        process::settings.rootStyle = defaults::RootStyle();
-        process::launchers[0].label = "&E editor";
-        process::launchers[1].label = "&C clip";
-        process::launcherCount = 2;
-    }
-    void UseFile(int index, const std::string& content) {
-        process::fileList[index].path = "C:\\t\\f" + std::to_string(index) + ".txt";
-        fake::AddFile(process::fileList[index].path.c_str(), content);
-        if (process::fileCount <= index) process::fileCount = index + 1;
-    }
-    // The labels of a file's submenu before its navigation items.
-    static Labels Lines(int index) {
-        os::Menu menu = os::CreateMenu();
-        FillFileSubmenu(menu, index);
-        Labels labels = fake::Labels(menu);
-        for (size_t i = 0; i + 1 < labels.size(); ++i)
-            if (labels[i] == "-" && labels[i + 1] == "&> Next") return Labels(labels.begin(), labels.begin() + i);
-        return labels;
-    }
-    static void SelectSet(int set, const char* word) {
-        KeywordSets& k = process::settings.keywordSets;
-        k.words[set][0] = word;
-        k.wordCount[set] = k.selected[set] = k.selectedCount = k.filterActive = 1;
-    }
-};
-
-TEST_F(Pages, LinesAndMessages) {
-    const struct { const char* content; int firstLine; Labels lines; } cases[] = {
-        {"one\r\ntwo\r\n", 0, {"one", "two", ""}},  // a final line feed adds an empty line
-        {"one\ntwo", 0, {"one", "two"}},
-        {"a\rb\rc", 0, {"abc"}},  // lone carriage returns do not end lines
-        {"x\n\n\ny", 2, {"", "y"}},
-        {"", 0, {"non data"}},
-        {"1\n2\n3", 5, {"non line"}},
+TEST_F(Machine, FileLinesAsMenuItems) {
+    enum { submenu, page, twice, unreadable };  // twice: a submenu opened again after a line was marked
+    const std::string grep = kNav.substr(0, kNav.size() - 1) + ", -, ";  // the keyword sets' submenu open
+    const struct { const char *commandLine, *settings; std::string content; int how; std::string expected; } rows[] = {
+        {"", "", "one\r\ntwo\r\n", page, "&@ memo.txt, -, one, two, " + kNav},
+        {"", "", "one\r\ntwo", twice, "one, two" + kNav},  // marks forgotten, no menu left behind
+        {"", "@text=,3", "x\n\n\ny", submenu, ", y" + kNav}, {"", "", "", submenu, "non data" + kNav},
+        {"", "@text=,5", "1\n2\n3", submenu, "non line" + kNav}, {"", "", "a", unreadable, "read error"},
+        {"/#g1", "@grep1=zzz", "a\n", submenu, "non grep" + grep + "&1 zzz*}"},
+        {"/#g0", "@text=,,3\r\n@grep0=odd", "odd 1\neven 2\nodd 3\neven 4\nodd 5\nodd 7\n", submenu,
+         "odd 1, odd 3, odd 5" + grep + "&0 odd*}"},
+        {"/#g3", "@grep0=alpha | beta\r\n@grep3=alpha | beta", "beta alpha", submenu,
+         "beta alpha" + grep + "&0 alpha + beta, &3 alpha | beta*}"},
+        {"", "", "a&b", submenu, "a?b" + kNav}, {"", "@text=2", "a\tb\tc", submenu, "a  b  c" + kNav},
+        {"", "@text=1", "\x95\tz", submenu, "\x95 z" + kNav},  // a lead byte before a tab is a byte of its own
+        {"", "@text=,,,10", "abcdefghijklmnopqrstuvwxyz\nabcdefghi\x95\x5C", submenu, "abcdefghij, abcdefghi" + kNav},
+        {"", "@text=4,7,,10,1", "1\n2\n3\n4\n5\n6\nseventh line\n", submenu, "0007  seventh li, 0008  " + kNav},
+        {"", "@font=Arial\r\n@text=,,,,1", "a\nb", submenu, "#  0001  a, #  0002  b" + kNav},
+        {"", "[exec]\r\nC:\\tools\\p.exe | &P", "a", page,
+         "&@ memo.txt, -, a, -, &> Next, &< Return, -, &P{}, -, &0 grep{&all}"},
     };
-    for (auto& c : cases) {
-        process::settings.submenuStyle.firstLine = c.firstLine;
-        UseFile(0, c.content);
-        EXPECT_EQ(Lines(0), c.lines) << c.content;
-    }
-    EXPECT_EQ(process::menuItems.linesScanned, 3);
-    EXPECT_EQ(process::menuItems.items[1].lineNumber, 4);
-    SelectSet(1, "zzz");
-    UseFile(0, "a\n");
-    EXPECT_EQ(Lines(0), Labels{"non grep"});
-    UseFile(1, "a\n");
-    process::fileList[2].path = "C:\\t\\missing.txt";
-    process::fileCount = 3;
-    fake::MakeUnreadable(process::fileList[1].path.c_str());
-    std::string lines;
-    for (int i = 0; i < 20; ++i) lines += std::string(299, 'x') + "\n";
-    UseFile(3, lines);
-    fake::MakeUnreadable(process::fileList[3].path.c_str(), 5000);  // fails after some lines were listed
-    for (int i : {1, 2, 3}) {
-        process::menuItems.itemCount = 5;  // left by an earlier page
-        os::Menu menu = os::CreateMenu();
-        FillFileSubmenu(menu, i);
-        EXPECT_EQ(fake::Labels(menu), Labels{"read error"}) << i;  // and nothing else
-        EXPECT_EQ(process::menuItems.itemCount, 0);
+    for (const auto& row : rows) {
+        SetUp();
+        fake::AddFile(kMemo, row.content);
+        if (row.how == unreadable) fake::MakeUnreadable(kMemo);
+        Load(row.commandLine, "[system]\r\n" + std::string(row.settings) + "\r\n");
+        os::Menu menu = os::CreatePopupMenu();
+        if (row.how == page) BuildFileMenu(menu);
+        else FillFileSubmenu(menu, 0);
+        if (row.how == twice) {
+            process::menuItems.items[1].marked = process::menuItems.markedCount = 1;
+            FillFileSubmenu(menu, 0);
+        }
+        const std::string shown = Render(menu) + (process::menuItems.markedCount ? " marked" : "");
+        os::DestroyMenu(menu);
+        EXPECT_EQ(AndOutcome(shown), row.expected) << row.settings << testing::PrintToString(row.content);
     }
 }
 
-TEST_F(Pages, ItemTextHidesAccessKeysExpandsTabsAndIsCutAtItemWidth) {
-    const struct { const char* line; int tabWidth, itemWidth; const char* text; } cases[] = {
-        {"a&b", 4, 80, "a?b"}, {"a\tb\tc", 2, 80, "a  b  c"}, {"\tx", 0, 80, "x"},
-        {"abcdefghijklmnopqrstuvwxyz0123", 4, 10, "abcdefghij"},
-        {"abcdefghi\x95\x5C", 4, 10, "abcdefghi"},  // never half of 表
-        {"ab", 4, 0, ""},
+// The root menu shown, a choice made in it with keys held (R: the right button), and each menu shown then.
+TEST_F(Machine, WhereChoicesLead) {
+    const std::string kFixed = ", -, &0 Ver.1.06{&S 設定ファイル, &H 説明書}", kList = "f0.txt{}, f1.txt{}, f2.txt{}, f3.txt{}";
+    const struct { int type, current; unsigned command; const char* keys; std::string expected; } rows[] = {
+        {textPage, 2, cmdNextOnPage, "", "&@ f2.txt, -, b > &@ f3.txt, -, b"},
+        {textPage, 3, cmdNextOnPage, "", "&@ f3.txt, -, b > &@ f0.txt, -, b"},
+        {textPage, 0, cmdNextInSubmenu, "C", "&@ f0.txt, -, b > &@ f3.txt, -, b"},  // Ctrl: the last file
+        {textPage, 1, cmdNextOnPage, "S", "&@ f1.txt, -, b > " + kList + kFixed},
+        {textPage, 2, cmdReturnOnPage, "", "&@ f2.txt, -, b > &@ f1.txt, -, b"},
+        {textPage, 0, cmdReturnOnPage, "", "&@ f0.txt, -, b > &@ f3.txt, -, b"},
+        {textPage, 2, cmdReturnInSubmenu, "CS", "&@ f2.txt, -, b > &@ f0.txt, -, b"},
+        {textPage, 2, cmdReturnOnPage, "R", "&@ f2.txt, -, b > " + kList + kFixed},
+        {textPage, 1, cmdLineFirst, "CS", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // marks were made: the page again
+        {textPage, 1, cmdLineFirst, "C", "&@ f1.txt, -, b ; run C:\\tools\\p.exe 2"},
+        {textPage, 1, cmdLineFirst + 1, "", "&@ f1.txt, -, b"},  // beyond the page: nothing
+        {textPage, 1, cmdTitle, "R", "&@ f1.txt, -, b ; run C:\\tools\\p.exe 1"},  // no line marked
+        {textPage, 1, cmdLauncherFirst + 1, "", "&@ f1.txt, -, b ; clip b; beep"},
+        {textPage, 1, cmdGrepAll, "", "&@ f1.txt, -, b > &@ f1.txt, -, a, b"},
+        {textPage, 1, cmdGrepAll, "C", "&@ f1.txt, -, b > &@ f1.txt, -, b"},  // the sets as toggled in the menu
+        {textPage, 1, cmdGrepSetFirst + 3, "", "&@ f1.txt, -, b > &@ f1.txt, -, a"},
+        {fixedOnly, 0, cmdManual, "", "&S 設定ファイル, &H 説明書, -, &0 Ver.1.06 ; run C:\\tools\\p.exe \"C:\\My Doc\\m.txt\""},
+        {folderList, -1, cmdNone, "", "non file" + kFixed},
     };
-    for (auto& c : cases) {
-        process::settings.submenuStyle.tabWidth = c.tabWidth;
-        process::settings.submenuStyle.itemWidth = c.itemWidth;
-        UseFile(0, c.line);
-        EXPECT_EQ(Lines(0), Labels{c.text}) << c.line;
-        EXPECT_EQ(process::menuItems.items[0].fullText.view(), c.line);
-    }
-    process::settings.submenuStyle.lineNumbers = 1;
-    process::settings.submenuStyle.firstLine = 6;
-    process::settings.submenuStyle.itemWidth = 10;
-    UseFile(0, "1\n2\n3\n4\n5\n6\nline 7 of thirty chars....\n");
-    EXPECT_EQ(Lines(0)[0], "0007  line 7 of ");
-}
-
-TEST_F(Pages, PageEndsAtPageSizeAmongFilteredLinesAndTheFilterStopsAt9999) {
-    std::string content;
-    for (int i = 1; i <= 100; ++i) content += (i % 2 ? "odd " : "even ") + std::to_string(i) + "\n";
-    UseFile(0, content);
-    SelectSet(0, "odd");
-    Lines(0);
-    ASSERT_EQ(process::menuItems.itemCount, 20);
-    EXPECT_EQ(process::menuItems.items[19].fullText.view(), "odd 39");
-    EXPECT_EQ(process::menuItems.linesScanned, 39);
-    content.clear();
-    for (int i = 1; i <= 10001; ++i) content += i == 10000 ? "needle\n" : "hay\n";
-    UseFile(0, content);
-    SelectSet(0, "needle");
-    EXPECT_EQ(Lines(0), Labels{"non grep"});
-    EXPECT_EQ(process::menuItems.linesScanned, 9999);
-    process::settings.keywordSets = KeywordSets();
-    for (int pageSize : {5000, 0}) {  // held to the table, and to at least one item
-        process::settings.rootStyle.pageSize = pageSize;
-        BuildFileMenu(os::CreatePopupMenu());
-        EXPECT_EQ(process::menuItems.itemCount, pageSize ? kMaxMenuItems : 1);
+    for (const auto& row : rows) {
+        SetUp();
+        Load("/#g1", "[system]\r\n@grep1=b\r\n@grep3=a\r\n@editor=C:\\tools\\p.exe\r\n"
+                     "[exec]\r\nC:\\tools\\p.exe\r\n>%$J\r\n@clip");
+        process::programPaths.manualPath = "C:\\My Doc\\m.txt";
+        process::fileCount = row.current < 0 ? 0 : 4;
+        process::currentFile = std::max(row.current, 0);
+        for (int i = 0; i < 4; ++i) {
+            process::fileList[i].path = "C:\\t\\f" + std::to_string(i) + ".txt";
+            fake::AddFile(process::fileList[i].path.c_str(), "a\nb");
+        }
+        std::string shown;
+        for (int showing = 0; showing < 2; ++showing) {
+            fake::trackScripts.push_back([&, showing, row](os::Menu menu) {
+                const std::string all = Render(menu);
+                shown += (shown.empty() ? "" : " > ") + all.substr(0, all.find(", -, &>"));
+                for (char key : std::string(showing ? "" : row.keys)) {
+                    if (key != 'R') fake::keysDown.insert(key == 'C' ? os::kVkControl : os::kVkShift);
+                    if (key == 'R') OnMenuSelect(row.command, menu);
+                    if (key == 'R') MenuMouseHookAction(0, kWmRButtonDown);
+                }
+                return showing ? 0 : int(row.command);
+            });
+        }
+        ShowPopupMenu(kWindow, row.type);
+        EXPECT_EQ(AndOutcome(shown), row.expected) << row.command << row.keys;
     }
 }
 
-TEST_F(Pages, ReopeningASubmenuRebuildsItAndForgetsMarks) {
-    UseFile(0, "a\nb\n");
-    os::Menu menu = os::CreateMenu();
-    FillFileSubmenu(menu, 0);
-    const size_t built = menu->items.size(), menusBefore = fake::liveMenus.size();
-    process::menuItems.items[1].marked = process::menuItems.markedCount = 1;
-    FillFileSubmenu(menu, 0);
-    EXPECT_EQ(menu->items.size(), built);
-    EXPECT_EQ(process::menuItems.items[1].marked + process::menuItems.markedCount, 0);
-    EXPECT_EQ(fake::liveMenus.size(), menusBefore);  // the old submenus went with their items
-}
-
-TEST_F(Pages, SubmenuAndPageDifferInStyleIdsAndHeading) {
-    UseFile(0, "a");
-    UseFile(1, "b\n");
-    process::settings.submenuStyle.customFont = 1;
-    os::Menu sub = os::CreateMenu();
-    FillFileSubmenu(sub, 1);
-    EXPECT_EQ(process::currentFile, 1);
-    EXPECT_TRUE(fake::FindItem(sub, cmdLineFirst)->ownerDraw);
-    EXPECT_NE(fake::FindItem(sub, cmdReturnInSubmenu), nullptr);
-
-    process::currentFile = 0;
-    process::currentLauncher = 1;  // the check mark stays on the first entry
-    os::Menu root = os::CreatePopupMenu();
-    BuildFileMenu(root);
-    EXPECT_EQ(process::activeStyle.customFont, 0);
-    EXPECT_EQ(fake::Labels(root), (Labels{"&@ f0.txt", "-", "a", "-", "&> Next", "&< Return", "-", "&E editor", "-", "&0 grep"}));
-    const unsigned ids[] = {cmdTitle, cmdPageSeparator, cmdLineFirst, cmdPageSeparator, cmdNextOnPage,
-                            cmdReturnOnPage, cmdPageSeparator, cmdLauncherMenu, cmdPageSeparator, cmdGrepMenu};
-    for (size_t i = 0; i < root->items.size(); ++i) EXPECT_EQ(root->items[i].id, ids[i]) << i;
-    os::Menu launcherMenu = root->items[7].submenu;
-    ASSERT_NE(launcherMenu, nullptr);
-    EXPECT_TRUE(launcherMenu->items.empty());  // filled when it opens
-    process::menuState.lastSelectedMenu = root;
-    OnInitMenuPopup(launcherMenu, 7);
-    EXPECT_EQ(fake::Labels(launcherMenu), (Labels{"&E editor", "&C clip"}));
-    EXPECT_EQ(launcherMenu->items[1].id, unsigned(cmdLauncherFirst + 1));
-    EXPECT_TRUE(launcherMenu->items[0].checked && !launcherMenu->items[1].checked);
-    EXPECT_NE(root->items[9].submenu, nullptr);
-}
-
-TEST(OwnerDrawLabel, MarkColumnLineNumbersAndIdsOutsideTheTable) {
-    fake::Reset();
-    process::menuItems.itemCount = 2;
-    process::menuItems.items[0] = MenuItem{"text", "text", 1, 7};
-    process::menuItems.items[1] = MenuItem{"t&x", "t&x", 0, 12345};
-    const struct { unsigned id; int lineNumbers; const char* label; } cases[] = {
-        {5000, 1, "* 0007  text"}, {5001, 0, "   t&x"}, {4999, 0, nullptr}, {5002, 0, nullptr}};
-    for (auto& c : cases) {
-        process::menuItems.itemCount = c.id == 5000 ? 1 : 2;
-        process::activeStyle.lineNumbers = c.lineNumbers;
-        std::string label = "unchanged";
-        EXPECT_EQ(OwnerDrawLabel(c.id, &label), c.label != nullptr) << c.id;
-        EXPECT_EQ(label, c.label ? c.label : "unchanged") << c.id;
+// The first menu for the start path on the command line, up to its fixed or navigation items: the files
+// in order, a folder's before its subfolders', three to a column, a new column only where the folder changes.
+TEST_F(Machine, FolderListing) {
+    const struct { const char *commandLine, *settings, *expected; } rows[] = {
+        {"C:\\d", "", "a.TXT{}, b.txt{}, \x83\x5C.txt{}"},
+        {"C:\\d\\", "@sub", "a.TXT{}, b.txt{}, x.txt{}, |y.txt{}, z.txt{}, \x83\x5C.txt{}"},
+        {"C:\\d", "@sub\r\n@list=0,1", "a.TXT{}, b.txt{}, \x83\x5C.txt{}, |x.txt{}, -, y.txt{}, |z.txt{}"},
+        {"C:\\d", "@sub\r\n@list=0,2", "a.TXT{}, b.txt{}, \x83\x5C.txt{}, |x.txt{}, |y.txt{}, |z.txt{}"},
+        {"C:\\d", "@filter=.log;.txt\r\n@list=1", "c.log{}, a.TXT{}, b.txt{}, \x83\x5C.txt{}"},
+        {"C:\\d", "@filter=.txt;.log\r\n@sub\r\n@list=1,2",
+         "a.TXT{}, b.txt{}, \x83\x5C.txt{}, c.log{}, |x.txt{}, |y.txt{}, |z.txt{}"},
+        {"C:\\d\\f.txt", "@sub\r\n@list=0,1", "-, y.txt{}"},  // a folder is no file, whatever its name
+        {"C:\\D\\C.LOG", "", "&@ c.log, -, non data"},  // its extension listed too, its page shown
+        {"C:\\d\\Makefile", "@list=1", "&@ Makefile, -, non data"},
+        {"C:\\d\\gone.txt C:\\missing", "", "&S 設定ファイル, &H 説明書"}, {"C:\\many", "", "200 files"},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        for (const char* file :
+             {"b.txt", "s1\\x.txt", "a.TXT", "c.log", "Makefile", "f.txt\\g\\y.txt", "s2\\z.txt", "\x83\x5C.txt"})
+            fake::AddFile("C:\\d\\" + std::string(file), "");
+        for (int i = 0; i < 201; ++i) fake::AddFile("C:\\many\\f" + std::to_string(1000 + i).substr(1) + ".txt", "");
+        std::string first;
+        fake::trackScripts.push_back([&first](os::Menu menu) {
+            first = Render(menu);
+            first = first.substr(0, std::min(first.find(", -, &>"), first.find(", -, &0 Ver")));
+            return 0;
+        });
+        Load(row.commandLine, "[system]\r\n" + std::string(row.settings) + "\r\n");
+        ShowStartMenu(kWindow);
+        if (process::fileCount > 10) first = std::to_string(std::count(first.begin(), first.end(), '{')) + " files";
+        EXPECT_EQ(AndOutcome(first), row.expected + std::string(" ; closed")) << row.commandLine;
     }
 }
 

@@ -8,38 +8,19 @@
 
 namespace qv {
 
-namespace reset_detail {
 // Rebuilt in place: the tables are too large for a temporary on a thread's stack.
-template <class T>
-void Reinit(T& object) {
-    object.~T();
-    new (&object) T();
-}
-template <class T, size_t N>
-void Reinit(T (&array)[N]) {
-    for (auto& element : array) Reinit(element);
-}
-}  // namespace reset_detail
+template <class T> void Reinit(T& object) { object.~T(); new (&object) T(); }
+template <class T, size_t N> void Reinit(T (&array)[N]) { for (auto& element : array) Reinit(element); }
 
 inline void ResetProcessState() {
-    using reset_detail::Reinit;
-    Reinit(process::programPaths);
-    Reinit(process::screenMetrics);
-    process::mainWindow = process::previousForeground = nullptr;
-    Reinit(process::menuState);
-    Reinit(process::settings);
-    process::settings.submenuStyle = defaults::SubmenuStyle();
-    process::settings.rootStyle = defaults::RootStyle();
-    Reinit(process::launchers);
-    Reinit(process::pendingLaunchers);
-    process::launcherCount = process::currentLauncher = 0;
-    Reinit(process::menuItems);
-    Reinit(process::menuPlacement);
-    Reinit(process::activeStyle);
-    Reinit(process::fileList);
-    process::fileCount = process::currentFile = 0;
-    process::startPath.clear();
-    process::startMode = process::clipboardPrefix = 0;
+    namespace p = process;
+    Reinit(p::programPaths); Reinit(p::screenMetrics); Reinit(p::menuState); Reinit(p::settings);
+    Reinit(p::launchers); Reinit(p::pendingLaunchers); Reinit(p::menuItems); Reinit(p::menuPlacement);
+    Reinit(p::activeStyle); Reinit(p::fileList); Reinit(p::startPath);
+    p::settings.submenuStyle = defaults::SubmenuStyle();
+    p::settings.rootStyle = defaults::RootStyle();
+    p::mainWindow = p::previousForeground = nullptr;
+    p::launcherCount = p::currentLauncher = p::fileCount = p::currentFile = p::startMode = p::clipboardPrefix = 0;
 }
 
 }  // namespace qv

@@ -1,175 +1,128 @@
-// The settings file: candidates, sections, the line splitter and the [exec] table.
-#include "settings_fixture.h"
+// The settings of a run: the command line and the settings file, read as the
+// program starts, summed up as the fields that differ from their defaults.
+#include <string>
 
-#include "common/program_paths.h"
-#include "settings/launchers.h"
-#include "settings/program_lookup.h"
-#include "common/split_line.h"
+#include "fixture.h"
 
 namespace qv {
 namespace {
 
-using Entries = std::vector<std::string>;  // "target|label|parameters"
+using std::string_literals::operator""s;
 
-Entries Table() {
-    ReadLaunchers(kMaxLaunchers);
-    Entries table;
-    for (int i = 0; i < process::launcherCount; ++i)
-        table.push_back(std::string(process::launchers[i].target.view()) + "|" + std::string(process::launchers[i].label.view()) + "|" +
-                        std::string(process::launchers[i].parameters.view()));
-    return table;
+std::string N(int number) { return std::to_string(number); }
+std::string Style(const ViewStyle& s) {
+    const int numbers[] = {s.fontHeight, s.fontWeight, s.fontItalic, s.tabWidth, s.firstLine, s.pageSize, s.itemWidth,
+                           s.lineNumbers};
+    std::string out = s.customFont ? std::string(s.fontFace.view()) : "-";
+    for (int i = 0; i < 8; ++i) out += (i == 3 ? ";" : ",") + N(numbers[i]);
+    return out;
 }
 
-// Read an entry at a time, as the menus ask for them: the same table as read at once.
-Entries ReadExec(const std::string& lines) {
-    ReadExecSection("[system]\r\n%end\r\n[Exec] rest of the header\r\n" + lines);
-    for (int count = 1; count <= kMaxLaunchers; ++count) {
-        ReadLaunchers(count);
-        EXPECT_LE(process::launcherCount, count);
+// Each field that differs from its default, then what left the program.
+std::string Summary(bool loaded) {
+    const Settings& s = process::settings;
+    const KeywordSets& sets = s.keywordSets;
+    const std::string ini(process::programPaths.settingsPath.view());
+    std::string out = loaded ? "" : "failed", ext, exec, mode = "unset";
+    auto add = [&out](bool differs, const std::string& what) { out += differs ? (out.empty() ? "" : " ") + what : ""; };
+    const char* const modes[] = {"active", "", "mouse", "mous2", "center"};
+    if (s.positionMode >= 0 && s.positionMode <= 4) mode = modes[s.positionMode];
+    if (s.positionMode == positionFixed) mode = N(s.fixedX) + "," + N(s.fixedY);
+    add(mode != "center", "menu=" + mode);
+    add(Style(s.submenuStyle) != "-,13,400,0;4,0,20,80,0", "sub=" + Style(s.submenuStyle));
+    add(Style(s.rootStyle) != "-,13,400,0;4,0,30,80,0", "root=" + Style(s.rootStyle));
+    add(s.includeSubfolders, "sub");
+    add(s.sortByFilter || s.folderGrouping, "list=" + N(s.sortByFilter) + "," + N(s.folderGrouping));
+    for (int i = 0; i < s.extensionFilterCount; ++i) ext += (i ? ";" : "") + std::string(s.extensionFilters[i].view());
+    add(ext != ".txt", "ext=" + ext);
+    for (int set = 0; set < kKeywordSetCount; ++set) {
+        std::string words = "g" + N(set) + (sets.selected[set] == 1 ? "*" : sets.selected[set] ? "?" : "");
+        for (int w = 0; w < sets.wordCount[set]; ++w) words += (w ? "," : "=") + std::string(sets.words[set][w].view());
+        add(sets.wordCount[set] || sets.selected[set], words);
     }
-    return Table();
-}
-
-TEST(SplitLine, DropsCrAndTabAndCutsAtTheLimitWithoutHalfACharacter) {
-    LineCutter shortLines(kShortLineLimit), longLines(kLongLineLimit);
-    std::string_view line;
-    EXPECT_EQ(SplitLine("a\tb\r\nnext", 0, &shortLines, &line), 5u);
-    EXPECT_EQ(line, "ab");
-    EXPECT_EQ(SplitLine("a\tb\r\nnext", 5, &shortLines, &line), 5u);  // at the end: one more than was left
-    EXPECT_EQ(SplitLine("ab\nc\td", 3, &shortLines, &line), 4u);
-    EXPECT_EQ(SplitLine(std::string(600, 'a') + "\nb", 0, &shortLines, &line), 601u);
-    EXPECT_EQ(line.size(), 517u);
-    EXPECT_EQ(SplitLine(std::string(3000, 'b'), 0, &longLines, &line), 3001u);
-    EXPECT_EQ(line.size(), 2077u);
-    SplitLine(std::string(516, 'a') + "\x95\x5C\n", 0, &shortLines, &line);
-    EXPECT_EQ(line, std::string(516, 'a'));
-}
-
-// A quoted program path: the settings file and the manual beside it; a menu
-// line is as high as the font and 3 pixels, the page leaves 100 pixels free.
-TEST(ProgramPaths, BesideTheProgramAndItemsPerPage) {
-    InitProgramPaths("\"C:\\my tools\\memo.exe\"", "/#u x");
-    const ProgramPaths& paths = process::programPaths;
-    EXPECT_EQ(std::vector<std::string>({std::string(paths.exePath.view()), std::string(paths.settingsPath.view()),
-                                        std::string(paths.manualPath.view()), paths.commandLine}),
-              std::vector<std::string>({"C:\\my tools\\memo.exe", "C:\\my tools\\memo.ini", "C:\\my tools\\Qivora.txt", "/#u x"}));
-    EXPECT_EQ(ComputeItemsPerPage(1060, 13), 60);
-    EXPECT_EQ(ComputeItemsPerPage(1040, -12), 62);
-}
-
-TEST_F(SettingsTest, CandidatesInOrderAndAnEmptyFileWhenNoneExists) {
-    InitProgramPaths("C:\\app\\memo.exe", "");
-    fake::AddFile("C:\\app\\memo.ini", "");
-    fake::AddFile("C:\\app\\Qivora.ini", "");
-    fake::AddFile("C:\\app\\other.ini", "[system]\n@sub\n");
-    process::programPaths.settingsPath = "C:\\app\\other.ini";  // named by "/#s="
-    const char* const expected[] = {"C:\\app\\other.ini", "C:\\app\\memo.ini", "C:\\app\\Qivora.ini", "C:\\app\\memo.ini"};
-    for (const char* path : expected) {
-        ASSERT_TRUE(LoadSettings(nullptr));
-        EXPECT_EQ(process::programPaths.settingsPath.view(), path);
-        fake::RemovePath(path);
-        process::programPaths.settingsPath = "C:\\app\\memo.ini";
+    add(sets.selectedCount || sets.filterActive, "on=" + N(sets.selectedCount) + "," + N(sets.filterActive));
+    add(!s.editorPath.empty(), "editor=" + std::string(s.editorPath.view()));
+    add(s.searchPathSet || !s.searchPath.empty(), (s.searchPathSet ? "path=" : "off=") + std::string(s.searchPath));
+    add(s.codeMode != CodeMode::automatic, s.codeMode == CodeMode::cp932 ? "code=932" : "code=utf8");
+    add(ini != kIni, "ini=" + ini);
+    for (int i = 0; i < process::launcherCount; ++i) {
+        const LauncherEntry& l = process::launchers[i];
+        exec += (i ? " / " : "") + std::string(l.target.view()) + "|" + l.label.c_str() + "|" + l.parameters.c_str();
     }
-    EXPECT_EQ(fake::createdFiles, std::vector<std::string>{"C:\\app\\memo.ini"});
-    EXPECT_EQ(fake::FileContent("C:\\app\\memo.ini"), "");
-    EXPECT_EQ(Table(), Entries{"@system|@system|"});
-    EXPECT_TRUE(fake::errorBoxes.empty());
+    add(exec != "@system|@system|", "exec=" + exec);
+    add(process::startMode, "start=" + std::string(process::startPath.view()));
+    return Machine::AndOutcome(out);
 }
 
-TEST_F(SettingsTest, AFileThatCannotBeOpenedOrReadShowsTheMessage) {
-    for (int fault = 0; fault < 2; ++fault) {
-        SetUp();
-        if (fault == 0) fake::AddFolder("C:\\app\\Qivora.ini");  // a folder of that name
-        else fake::AddFile("C:\\app\\Qivora.ini", "[system]\n@sub\n");
-        fake::MakeUnreadable("C:\\app\\Qivora.ini");
-        EXPECT_FALSE(LoadSettings(nullptr));
-        ASSERT_EQ(fake::errorBoxes.size(), 1u);
-        EXPECT_EQ(fake::errorBoxes[0].text, "設定ファイル異常");
-        EXPECT_EQ(fake::errorBoxes[0].title, "Qivora");
-        EXPECT_EQ(process::settings.includeSubfolders, 0);
-    }
-}
-
-TEST_F(SettingsTest, SystemSectionLines) {
-    const struct { std::string content; int includeSubfolders; } cases[] = {
-        {"[SYSTEM]\r\n@SUBfolders\r\n", 1},  // any case, any line starting with @sub
-        {"[system]\n   \t@s\tub\n", 1},      // leading blanks; tabs are removed first
-        {"[system]\n;@sub\n", 0},
-        {"[system]\n%END\n@sub\n", 0},
-        {"[system]\n[exec]\n@sub\n", 1},  // only %end ends it
-        {"@sub\n[system]\n", 0},
-        {"x [system] rest\n@sub", 1},  // the header anywhere on its line; a last line without a line end
-        {"[system]\n" + std::string(600, 'x') + "\n\x01\x95\xFF\n@sub\n", 1},
+TEST_F(Machine, CommandLineAndSettingsFile) {
+    const std::string sw = "@menu=100,200\r\n@filter=.log;.cfg", box = "box 設定ファイル異常 Qivora";
+    const std::string grep3 = "@grep3= | \r\n@grep3=gamma | delta\r\n@grep3=late";
+    // ini: the settings file, none, or from "@" on the lines of its [system].
+    const struct { std::string commandLine; std::optional<std::string> ini; std::string expected; } rows[] = {
+        {"", "", ""}, {"", std::nullopt, "made C:\\app\\Qivora.ini"}, {"", "[SYSTEM]\r\n@SUBfolders\r\n", "sub"},
+        {"", "[system]\n   \t@s\tub\n", "sub"},  // blanks before, tabs go
+        {"", "[system]\n%END\n@sub\n", ""}, {"", "[system]\n[exec]\n@sub\n", "sub"}, {"", ";\n@sub\n[system]\n", ""},
+        {"", "x [system] rest\n@sub", "sub"},  // the header anywhere on its line, the last line without a line end
+        {"", "@menu=MAX,MAX", "menu=1920,1040"}, {"", "@menu=100,max", "menu=100,0"},
+        {"/#M=mouse /#f=.md;.c /#U", sw, "menu=mouse sub ext=.md;.c"},
+        {"/#m=center /#m=mouse /#F=.md /#f=.c", sw, "ext=.md"},  // only the first counts
+        {"", "@font=Arial,0,9,1,,-1,12", "sub=Arial,14,900,1;4,0,20,80,0 root=ＭＳ Ｐゴシック,14,400,0;4,0,30,80,0"},
+        {"", "@font=Arial,16,7\r\n@font=Courier", "sub=Courier,16,700,0;4,0,20,80,0"},
+        {"", "@font=-1,16,12,0,-1,-1", "sub=-,16,400,0;4,0,20,80,0 root=-,14,400,0;4,0,30,80,0"},
+        {"", "@text=11,5,60,5,1,,0,60,150,2", "sub=-,13,400,0;4,4,20,80,1 root=-,13,400,0;0,0,60,150,0"},
+        {"", "@list=7,9", "list=1,1"}, {"", "@filter=;;\r\n@filter= .md ;;.c\r\n@filter=.log", "ext= .md ;.c"},
+        {"", "@grep0=a |  | b\r\n@grep3=x|y | Foo Bar\r\n@grep4=\x83\x7C | z", "g0=a,b g3=x|y,Foo Bar g4=\x83\x7C,z"},
+        {"/#g3=\"alpha | beta\"", grep3, "g3*=alpha,beta on=1,1"},  // the file's lines are skipped
+        {"/#G3", grep3, "g3*=gamma,delta on=1,1"},  // the first line with a word selects
+        {"/#g3=\"unclosed /#g4", grep3, "g3=late g4?"},  // g4 waits for its words
+        {"", "@editor=ed\r\n@editor=docs", "editor=C:\\work\\ed.exe"},  // never a folder
+        {"", "@path=C:\\none;D:\\bin", "path=C:\\none;D:\\bin"}, {"", "@path=C:\\cfg\\paths.bat", "path=C:\\a;C:\\b"},
+        {"", "@path=C:\\cfg\\list.txt", "path=C:\\x;C:\\y"}, {"", "@path=C:\\cfg\\u16.txt", "path=C:\\\x95\x5C"},
+        {"", "@path=C:\\cfg\\nul.txt", "path=C:\\a"},
+        {"", "@editor=viewer\r\n@path=C:\\cfg\\more.bat\r\n@editor=viewer\r\n%end\r\n[exec]\r\nviewer | View",
+         "editor=C:\\more\\viewer.exe path=C:\\bin;C:\\more exec=C:\\more\\viewer.exe|View|\"%P\""},
+        {"", "@path=C:\\none;C:\\a\r\n[exec]\r\ntool", "path=C:\\none;C:\\a exec=C:\\a\\tool.exe|tool|\"%P\""},
+        {"", "[exec]\r\ntool | T\r\n", "exec=C:\\Windows\\tool.exe|T|\"%P\""},
+        {"", "[exec]\r\n>before any entry\r\nC:\\tools\\ed.exe | Edit | more\r\nC:\\tools\\ed\r\nC:\\docs | Docs\r\n"
+             "nothing\r\n>after a skipped line\r\n@clipboard | Copy\r\n>first\r\n>second %P\r\n@CLIPx | All\r\n"
+             "@clipxyz\r\n@System32 | Open\r\n@other | X\r\n%END\r\n@system",
+         "exec=C:\\tools\\ed.exe|Edit | more|\"%P\" / C:\\tools\\ed.exe|ed|after a skipped line / "
+         "@clip|Copy|second %P / @clipX|All| / @clipX|@clipX| / @system|Open|"},
+        {"", "[exec]\r\nnothing\r\n%end\r\n", ""},
+        {"", "[exec]\r\n" + Repeat("@clip\r\n", 19) + "@clip | 20th\r\n>p\r\n@system\r\n>q",  // twenty at most
+         "exec=" + Repeat("@clip|@clip| / ", 19) + "@clip|20th|p"},
+        {"", "@code=utf8", "code=utf8"}, {"", "@code=932\r\n@code=x", ""},
+        {"/#S=sub\\my.ini", "", "menu=active ini=C:\\app\\sub\\my.ini"},
+        {"/#s=C:\\other\\x.ini", "", ""},  // only a file under the program's folder
+        {"/#s=bad.ini", "", "failed menu=unset ext= ini=C:\\app\\bad.ini exec= ; " + box},
+        {"C:\\data /#s=", "", "failed menu=unset ext= ini=C:\\app\\ exec= start=C:\\data ; " + box},
+        {"", "@filter=.txt\0;.log\r\n@sub\0\r\n@text=\0" "9\r\n%end"s, "sub"},  // a NUL ends a line's text
+        {"", "x\0[system]\r\n@sub\r\n"s, ""},
+        {"", "@grep1=\xE6\x97\xA5\xE6\x9C\xAC\r\n%end\r\n[exec]\r\n@clip | \xE8\xA1\xA8",  // UTF-8
+         "g1=\x93\xFA\x96\x7B exec=@clip|\x95\x5C|"},
+        {"/#u \"C:\\My Data\\\"", "", "sub start=C:\\My Data"}, {"C:\\My Data", "", ""},
+        {"x\"  C:\\data  \"", "", "start=C:\\data"}, {"  C:\\nothing C:\\one C:\\data", "", "start=C:\\one"},
+        {"memo.txt", "", "start=C:\\work\\memo.txt"}, {"C:/work/memo.txt", "", "start=C:\\work\\memo.txt"},
+        {"C:\\\x95\x5C", "", "start=C:\\\x95\x5C"},  // 表 keeps its second byte
     };
-    for (auto& c : cases) {
+    for (const auto& row : rows) {
         SetUp();
-        ASSERT_TRUE(Run("", c.content));
-        EXPECT_EQ(process::settings.includeSubfolders, c.includeSubfolders) << c.content;
+        for (const char* file : {"C:\\work\\ed.exe", "C:\\tools\\ed.exe", "C:\\a\\tool.exe", "C:\\Windows\\tool.exe",
+                                 "C:\\more\\viewer.exe", "C:\\work\\memo.txt", "C:\\app\\sub\\my.ini",
+                                 "C:\\other\\x.ini", "C:\\app\\bad.ini"})
+            fake::AddFile(file, "[system]\r\n@menu=active\r\n");
+        for (const char* folder : {"C:\\work\\docs", "C:\\docs", "C:\\data", "C:\\My Data", "C:\\one", "C:\\\x95\x5C"})
+            fake::AddFolder(folder);
+        fake::MakeUnreadable("C:\\app\\bad.ini");
+        const std::pair<const char*, std::string> lists[] = {
+            {"paths.bat", "@echo off\r\nSET\tPATH=C:\\a;\tC:\\b\r\nrem path=x"},
+            {"more.bat", "set path=C:\\bin;C:\\more"}, {"list.txt", "C:\\x;\r\n\tC:\\y\r\n"},
+            {"u16.txt", "\xFF\xFE" "C\0:\0\\\0h\x88"s}, {"nul.txt", "set path=C:\\a\0;C:\\b"s}};
+        for (const auto& [name, list] : lists) fake::AddFile("C:\\cfg\\" + std::string(name), list);  // u16.txt: C:\表
+        const bool system = row.ini && row.ini->rfind("@", 0) == 0;
+        EXPECT_EQ(Summary(Load(row.commandLine, system ? "[system]\r\n" + *row.ini : row.ini)), row.expected)
+            << row.commandLine << " with " << row.ini.value_or("none");
     }
-}
-
-TEST_F(SettingsTest, LauncherEntriesLabelsAndBuiltInTargets) {
-    fake::AddFile("C:\\tools\\ed.exe", "");
-    fake::AddFolder("C:\\docs");
-    EXPECT_EQ(ReadExec(">before any entry\r\n"
-                       "C:\\tools\\ed.exe | Edit | more\r\nC:\\tools\\ed\r\n"
-                       "C:\\docs | Docs\r\nnothing-here\r\n>after a skipped line\r\n"
-                       "@clipboard | Copy\r\n>first\r\n>second %P\r\n@CLIPx | All\r\n@clipxyz\r\n"
-                       "@System32 | Open\r\n@other | X\r\n%END\r\n@system\r\n"),
-              (Entries{"C:\\tools\\ed.exe|Edit | more|\"%P\"", "C:\\tools\\ed.exe|ed|after a skipped line", "@clip|Copy|second %P",
-                       "@clipX|All|", "@clipX|@clipX|", "@system|Open|"}));
-    EXPECT_EQ(ReadExec("@clip | c"), Entries{"@clip|c|"});  // the last line without a line end
-    EXPECT_EQ(ReadExec("nothing\r\n%end\r\n"), Entries{"@system|@system|"});
-    fake::AddFile("C:\\work\\@clip.exe", "");  // an existing file wins over the keyword
-    EXPECT_EQ(ReadExec("@clip | Tool\r\n"), Entries{"C:\\work\\@clip.exe|Tool|\"%P\""});
-}
-
-TEST_F(SettingsTest, TwentyEntriesAtMostAndFieldsOf259Characters) {
-    std::string lines = "@clip | " + std::string(300, 'L') + "\r\n>" + std::string(300, 'p') + "\r\n";
-    for (int i = 1; i < 20; ++i) lines += "@clip | L" + std::to_string(i) + "\r\n";
-    Entries table = ReadExec(lines + ">for the twentieth\r\n@system\r\n>not read\r\n");
-    ASSERT_EQ(table.size(), 20u);
-    EXPECT_EQ(table[0], "@clip|" + std::string(259, 'L') + "|" + std::string(259, 'p'));
-    EXPECT_EQ(table[19], "@clip|L19|for the twentieth");
-}
-
-TEST_F(SettingsTest, ResolveProgramPathOrder) {
-    for (const char* file : {"C:\\a\\tool.exe", "C:\\Windows\\tool.exe", "C:\\work\\both", "C:\\work\\both.exe",
-                             "C:\\work\\sub\\x.txt"})
-        fake::AddFile(file, "");
-    process::settings.searchPath = "C:\\none;C:\\a";
-    process::settings.searchPathSet = 1;
-    const struct { const char* name; bool tryExe, found; const char* path; } cases[] = {
-        {"tool", true, true, "C:\\a\\tool.exe"},  // the "@path=" list before the system order
-        {"tool", false, false, "tool"},
-        {"both", true, true, "C:\\work\\both"},  // the name as written before ".exe"
-        {"sub\\x.txt", false, true, "C:\\work\\sub\\x.txt"},
-        {"", true, false, ""},
-    };
-    for (const auto& c : cases) {
-        std::string path;
-        EXPECT_EQ(ResolveProgramPath(c.name, c.tryExe, &path), c.found) << c.name;
-        EXPECT_EQ(path, c.path) << c.name;
-    }
-    process::settings.searchPathSet = 0;  // the list is ignored without its flag
-    std::string path;
-    EXPECT_TRUE(ResolveProgramPath("tool", true, &path));
-    EXPECT_EQ(path, "C:\\Windows\\tool.exe");
-    for (size_t length : {259u, 260u}) {  // a full path too long keeps the name
-        fake::currentDirectory = "C:\\" + std::string(length - 12, 'd') + "\\";
-        fake::AddFile(fake::currentDirectory + "file.txt", "");
-        EXPECT_TRUE(ResolveProgramPath("file.txt", false, &path));
-        EXPECT_EQ(path, length == 259 ? fake::currentDirectory + "file.txt" : "file.txt");
-    }
-}
-
-TEST_F(SettingsTest, EntriesAndEditorResolvedThroughTheSearchPathFile) {
-    fake::AddFile("C:\\cfg\\paths.bat", "set path=C:\\bin;C:\\more\r\n");
-    fake::AddFile("C:\\more\\viewer.exe", "");
-    ASSERT_TRUE(Run("", "[system]\r\n@editor=viewer\r\n@path=C:\\cfg\\paths.bat\r\n@editor=viewer\r\n%end\r\n"
-                        "[exec]\r\nviewer | View\r\n%end\r\n"));
-    EXPECT_EQ(Table(), Entries{"C:\\more\\viewer.exe|View|\"%P\""});
-    EXPECT_EQ(process::settings.editorPath.view(), "C:\\more\\viewer.exe");
 }
 
 }  // namespace
