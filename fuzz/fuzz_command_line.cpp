@@ -8,7 +8,7 @@ void Fuzz(FuzzedDataProvider&& input) {
     fake::AddFile("C:\\q\\Qivora.ini", "[system]\r\n@filter=.txt;.md\r\n@grep1=a | b\r\n[exec]\r\nedit.exe\r\n");
     const int lineNumber = input.ConsumeIntegral<int>();  // from the input's end
     const std::string commandLine = qv::process::programPaths.commandLine = input.ConsumeRemainingBytesAsString();
-    const bool loaded = qv::StartUp(nullptr);  // not when "/#s=" names a folder (none: the program's own)
+    const bool loaded = qv::StartUp(nullptr);  // unless "/#s=" names a folder (no name: the program's)
     FUZZ_CHECK(loaded != os::PathIsDirectory(qv::process::programPaths.settingsPath.c_str()));
     if (!loaded) return;
     const qv::PathText& startPath = qv::process::startPath;

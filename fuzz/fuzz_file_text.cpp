@@ -63,7 +63,7 @@ void Fuzz(FuzzedDataProvider&& input) {
     qv::process::settings.codeMode = qv::CodeMode::cp932;
     FUZZ_CHECK(Read(kDecoded, one) == chunked);
 
-    std::string passing;
+    std::string passing;  // the lines of the unfiltered copy that pass, as the filtered copy joins them
     for (size_t at = 0, end; at <= all.size(); at = end + 2) {
         end = std::min(all.find("\r\n", at), all.size());
         const std::string_view line = std::string_view(all).substr(at, end - at);

@@ -15,7 +15,7 @@
 
 void Fuzz(FuzzedDataProvider&& input);
 
-// The program in C:\q\ beside an editor; text files, in folders named with a 0x5C trail byte (表) and a blank.
+// The program in C:\q\ beside an editor; text files, also under a 0x5C trail byte (表) and a blank.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fake::Reset();
     qv::process::programPaths.exeFolder = "C:\\q\\";
