@@ -1,50 +1,34 @@
 #!/usr/bin/env python3
-"""Runs the end-to-end scenarios and ends with 'N passed, M failed'.
-
-    run.py [--build win64|win32]... [NAME-PATTERN]
-
-Each build given (by default win64) runs every scenario and gets its own line
-'BUILD: N passed, M failed' before the total.
-"""
+"""Runs the end-to-end scenarios: run.py [--build win64|win32]... [NAME-PATTERN]. Each build given (by
+default win64) runs every scenario and gets a line 'BUILD: N passed, M failed'; the last is the total."""
 import argparse
-import importlib
 import os
 import re
 import subprocess
-import sys
 import time
 import traceback
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import harness  # noqa: E402
-
-HERE = os.path.dirname(os.path.abspath(__file__))
-MODULES = sorted(f[len("scenarios_"):-3] for f in os.listdir(HERE) if f.startswith("scenarios_") and f.endswith(".py"))
+import harness
+import scenarios
 
 
-def scenarios():
-    for name in MODULES:
-        module = importlib.import_module("scenarios_" + name)
-        for attribute in sorted(vars(module)):
-            if attribute.startswith("test_"):
-                yield "%s.%s" % (name, attribute[5:]), getattr(module, attribute)
-
-
-def run_all(pattern):
+def run_all(build, pattern):
+    harness.use_build(build)
     passed = failed = 0
-    for name, scenario in scenarios():
-        if not pattern.search(name):
-            continue
+    for name in sorted(name for name in vars(scenarios) if name.startswith("test_") and re.search(pattern, name)):
         started = time.time()
         try:
-            scenario()
+            getattr(scenarios, name)()
             passed += 1
-            print("PASS %s %s (%.1fs)" % (harness.ARCH, name, time.time() - started), flush=True)
+            print("PASS %s %s (%.1fs)" % (build, name[5:], time.time() - started), flush=True)
         except Exception as error:  # a scenario's failure must not stop the others
             failed += 1
-            detail = str(error) if isinstance(error, harness.Failure) else traceback.format_exc()
-            print("FAIL %s %s: %s" % (harness.ARCH, name, detail), flush=True)
-        subprocess.run(["wine", "taskkill", "/f", "/im", "Qivora.exe"], capture_output=True)
+            detail = error if isinstance(error, AssertionError) else traceback.format_exc()
+            print("FAIL %s %s: %s" % (build, name[5:], detail), flush=True)
+        # What a failed scenario left running.
+        subprocess.run(["wine", "taskkill", "/f", "/im", "Qivora.exe", "/im", "memo.exe", "/im", "notepad.exe"],
+                       capture_output=True)
+    print("%s: %d passed, %d failed" % (build, passed, failed), flush=True)
     return passed, failed
 
 
@@ -54,25 +38,18 @@ def main():
     parser.add_argument("pattern", nargs="?", default=".")
     arguments = parser.parse_args()
     builds = arguments.build or ["win64"]
-    # Keeps Wine's system processes up between the runs, which would otherwise start again each time;
-    # one for all the builds, since a 32-bit program shares the 64-bit prefix's processes.
-    harness.use_build(builds[0])
-    keepalive = subprocess.Popen(["wine", os.path.join(harness.BUILD, "keepalive.exe")],
+    # The runner without a request keeps Wine's system processes up between the runs, which would otherwise
+    # start again each time; one for all the builds, since a 32-bit program shares the prefix's processes.
+    keepalive = subprocess.Popen(["wine", os.path.join(harness.ROOT, "build", builds[0], "runner.exe")],
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    results = []
     try:
-        for build in builds:
-            harness.use_build(build)
-            results.append((build, run_all(re.compile(arguments.pattern))))
+        results = [run_all(build, arguments.pattern) for build in builds]
     finally:
         keepalive.kill()
-    for build, (passed, failed) in results:
-        print("%s: %d passed, %d failed" % (build, passed, failed))
-    passed = sum(counts[0] for _, counts in results)
-    failed = sum(counts[1] for _, counts in results)
-    print("%d passed, %d failed" % (passed, failed))
+    failed = sum(failed for _, failed in results)
+    print("%d passed, %d failed" % (sum(passed for passed, _ in results), failed))
     return 0 if failed == 0 else 1
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    raise SystemExit(main())
