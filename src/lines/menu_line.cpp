@@ -105,14 +105,4 @@ void FinishLine(LineScanner* scanner, LineText* shown, LineText* full) {
     full->assign(std::string_view(scanner->full, scanner->fullLength));
 }
 
-size_t ReadMenuLine(std::string_view data, size_t offset, int tabWidth, LineText* shown,
-                    LineText* full) {
-    LineScanner scanner;
-    StartLine(&scanner, tabWidth);
-    bool ended = false;
-    size_t taken = offset < data.size() ? ScanLine(&scanner, data.substr(offset), &ended) : 0;
-    FinishLine(&scanner, shown, full);
-    return ended ? taken : data.size() + 1 - offset;
-}
-
 }  // namespace qv

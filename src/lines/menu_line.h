@@ -30,10 +30,4 @@ size_t ScanLine(LineScanner* scanner, std::string_view bytes, bool* ended);
 // Closes the line (at a line feed or at the end of the data) and hands it out.
 void FinishLine(LineScanner* scanner, LineText* shown, LineText* full);
 
-// The line at offset of data read whole (data.size() bytes): its shown line and
-// whole line. Returns the bytes consumed; data.size() + 1 - offset when the
-// data ends without a line feed, so that offset + consumed passes the end.
-size_t ReadMenuLine(std::string_view data, size_t offset, int tabWidth, LineText* shown,
-                    LineText* full);
-
 }  // namespace qv

@@ -12,7 +12,8 @@ namespace {
 // Lines a, "b c", d and an empty one (lines 10 to 13), in C:\表\memo.txt, which holds "first\nsecond\n".
 TEST_F(Machine, LaunchStep) {
     // item: the line chosen, -1 the title (the first marked line); marks: the items marked; with: p the kept-text
-    // prefix on, c Ctrl held, b the clipboard busy, n no text on it, e an empty text, 0 no page read.
+    // prefix on, c Ctrl held, b the clipboard busy, n no text on it, e an empty text, 0 no page read, f
+    // a keyword filter that left no line of the page.
     const std::string p = "run C:\\tools\\p.exe ", memo = "open C:\\\x95\x5C\\memo.txt";
     const struct { const char *target, *params, *marks; int item; const char* with; std::string expected; } rows[] = {
         {"@SYSTEM", "\"%P\" -x", "", 2, "", memo}, {kProgram, "%P %$J", "", 2, "", p + "C:\\\x95\x5C\\memo.txt 12"},
@@ -21,6 +22,7 @@ TEST_F(Machine, LaunchStep) {
         {"@Clip", "%P", "", 2, "", "clip a|b c|d|; beep"}, {kProgram, "%C%N", "", 2, "", p + "memo.txt; clip a|b c|d|"},
         {kProgram, "%X%N", "", 2, "", p + "memo.txt; clip first|second|"},
         {"@clipX", "", "", 2, "", "clip first|second|; beep"}, {"@clip", "", "", -1, "0", ""},
+        {"@clipX", "", "", 2, "p", "clip old|first|second|; beep"}, {"@clip", "", "", -1, "f", ""},
         {kProgram, "%C%N", "", -1, "0", p + "memo.txt"}, {"@system", "%M", "12", -1, "", memo},
         {kProgram, "view \"%M\" -r", "12", -1, "", p + "view \"b c\" \"d\" -r"},
         {kProgram, "x\"%T\"y", "12", -1, "", p + "x\"b cd\"y"},
@@ -49,7 +51,8 @@ TEST_F(Machine, LaunchStep) {
         SetUp();
         const std::string with = row.with;
         Lines({"a", "b c", "d", ""});
-        if (with.find('0') != std::string::npos) Lines({});
+        if (with.find('0') != std::string::npos || with.find('f') != std::string::npos) Lines({});
+        if (with.find('f') != std::string::npos) process::menuItems.linesScanned = process::settings.keywordSets.filterActive = 1;
         Mark(row.marks);
         Launcher(0, row.target, row.params);
         process::clipboardPrefix = with.find('p') != std::string::npos;

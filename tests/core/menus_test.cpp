@@ -85,9 +85,10 @@ std::string Events(const std::string& events) {
     for (int set = 0; set < kKeywordSetCount; ++set) sets += k.selected[set] ? std::to_string(set) : "";
     if (!sets.empty() || k.selectedCount || k.filterActive)
         shown += " sets " + sets + " of " + std::to_string(k.selectedCount) + (k.filterActive ? " on" : "");
-    for (const auto& item : menu->items) {
-        if (item.flags & (os::kMfChecked | os::kMfOwnerDraw))
-            shown += (item.flags & os::kMfChecked ? " checked " : " drawn ") + std::to_string(item.id);
+    for (const auto& item : menu->items) {  // an owner-drawn item by what it draws
+        std::string drawn;
+        if (item.flags & os::kMfChecked) shown += " checked " + std::to_string(item.id);
+        else if (item.flags & os::kMfOwnerDraw && OwnerDrawLabel(item.id, &drawn)) shown += " drawn " + drawn;
     }
     for (int key : fake::sentKeys) shown += key == os::kVkDown ? " v" : " ^";
     shown += fake::lbuttonPosts ? " posted" : "";
@@ -107,7 +108,7 @@ TEST_F(Machine, OpenMenu) {
         {"1020 R r close", "00 alt"}, {"1020 R 1030", "0"},  // the highlight moving on takes the right press back
         {"5001 R m r r M m", "101011 marked 1 of 1 checked 5001 ; clip b; beep"},  // a release goes with its press
         {"5000 sp", "1 marked 0 of 1 checked 5000"}, {"6014 sp", "1 sets 4 of 1 on checked 6014"},
-        {"O 5003 sp", "1 marked 3 of 1 drawn 5003"}, {"5003 sp sp", "11"}, {"5001 sp^", "0"},
+        {"O 5003 sp", "1 marked 3 of 1 drawn *  d"}, {"5003 sp sp", "11"}, {"5001 sp^", "0"},
         {"5003 ins", "1 ; clip d; beep"}, {"1051 ins", "1 ; clip a|b|c|d; beep"}, {"1050 ins", "0"},
         {"5001 ?sp sp sp", "111"}, {"5001 ?ins ?ins", "11 ; clip b|b; beep2"},
         {"5002 pgdn", "1 marked 2 of 1 checked 5002 v"}, {"K2 S+ 5002 pgdn", "1 marked 2 of 1 checked 5002 ^"},

@@ -42,6 +42,7 @@ TEST_F(Machine, PageAndWholeFileCopy) {
         // UTF-8 looked at before it is converted: 表, é (no cp932 form, a "?" of the settings) and ｱ
         {"\xE8\xA1\xA8x\n\xC3\xA9y\n\xEF\xBD\xB1z\nno\n", "@grep0=\x95\x5C | ? | \xB1", 0,
          Both("\x95\x5Cx|?y|\xB1z")},
+        {"\xC3\x97 a\n\xE8\xA1\xA8 b\nc\n", "@grep0=\x81\x7E | \x95\x5C", 0, Both("\x81\x7E a|\x95\x5C b")},  // × and 表 as words
         {Repeat("hay\n", 9998) + "needle1\nneedle2\n", "@grep1=needle", 0, "needle1 ; clip needle1|needle2; beep"},
         {"one\r\ntw\0o\r\nthree"s, "", 0, Both("one|tw|three")},  // a text ends at its first NUL
         {"a\x95\r\x5C", "", 0, Both("a\x95\x5C")},  // a CR goes, even inside a character
