@@ -1,5 +1,6 @@
 // A tree of folders and files (dotted names, names without an extension, 0x5C trail bytes) under any
-// extension list: the listing holds at most 200 files, each once, within the limits, in the documented order.
+// extension list: the listing holds at most 200 files, each once, within the limits, in the documented order,
+// files of equal keys in the order they were found.
 #include <map>
 #include <string>
 #include <utility>
@@ -35,10 +36,13 @@ void Fuzz(FuzzedDataProvider&& input) {
     }
 
     qv::ListFolder("C:\\r");
+    std::map<std::string, int> found;  // where the listing found each file: files of equal keys stay so
+    for (int i = 0; i < qv::process::fileCount; ++i) found[qv::process::fileList[i].path.c_str()] = i;
     qv::SortFileList();
     FUZZ_CHECK(qv::process::fileCount <= qv::kMaxFiles);
     const auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
     std::string previous;
+    int previousFound = -1;
     for (int i = 0; i < qv::process::fileCount; ++i) {
         const qv::FileEntry& entry = qv::process::fileList[i];
         const auto file = names.extract(entry.path.c_str());  // listed once
@@ -48,6 +52,8 @@ void Fuzz(FuzzedDataProvider&& input) {
         FUZZ_CHECK(entry.filterIndex >= 0 && entry.filterIndex == qv::FindFilterIndex(extension));
         const std::string key = (s.folderGrouping != 0 ? twoDigits(entry.folderNumber) : "") +
                                 (s.sortByFilter == 1 ? twoDigits(entry.filterIndex) : "") + stem;
-        FUZZ_CHECK(os::CompareText(std::exchange(previous, key).c_str(), key.c_str()) <= 0);
+        const int order = os::CompareText(std::exchange(previous, key).c_str(), key.c_str());
+        FUZZ_CHECK(order < 0 || (order == 0 && found[entry.path.c_str()] > previousFound));
+        previousFound = found[entry.path.c_str()];
     }
 }

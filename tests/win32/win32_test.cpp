@@ -27,7 +27,7 @@ namespace qp = qv::process;
 
 // Texts of up to three pieces, needles of up to two in texts of up to two: trail bytes 0x5C "\\" and 0x7C "|",
 // trail bytes that look like letters or lead bytes.
-const char* const kPieces[] = {"a", "A", "\x83\x41" /* ア */, "\x83\x61" /* ッ */, "\x95\x5C" /* 表 */, "\x83\x5C" /* ソ */,
+const char* const kPieces[] = {"a", "A", "\x81\x41" /* 、 */, "\x83\x61" /* ッ */, "\x95\x5C" /* 表 */, "\x83\x5C" /* ソ */,
                                "\x83\x7C" /* ポ */, "\x88\x9F" /* 亜 */, "\xB1" /* ｱ */, "\\", "/", ".", " ", "-", "+", "7", "12"};
 
 TEST(TextRules, AsShlwapis) {
