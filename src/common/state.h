@@ -33,8 +33,7 @@ struct ScreenMetrics {
 struct MenuState {
     int menuOpen = 0;
     int focusLossPending = 0;
-    uint16_t lastSelectedItem = 0;  // a position, not an id, where the item opens a submenu
-    int lastSelectedOpensSubmenu = 0;
+    uint16_t lastSelectedItem = 0;  // an id; cmdNone for an item that opens a submenu
     os::Menu lastSelectedMenu = nullptr;
     int lastSelectByMouse = 0;
     int alternateChoice = 0;

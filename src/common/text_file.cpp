@@ -1,10 +1,9 @@
 #include "common/text_file.h"
 
-#include "common/defaults.h"
-
 #include <cstring>
 #include <new>
 
+#include "common/defaults.h"
 #include "common/utf.h"
 
 namespace qv {

@@ -3,7 +3,6 @@
 #include "common/text.h"
 #include "common/utf8_lines.h"
 
-
 namespace qv {
 
 namespace {

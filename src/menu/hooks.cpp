@@ -17,28 +17,22 @@ constexpr uint32_t kKeyReleased = 0x80000000u;
 
 bool Highlighted() { return process::menuState.lastSelectedMenu != nullptr; }
 
-// None for an item that opens a submenu: the menu gives its position instead.
-unsigned HighlightedId() {
-    const MenuState& state = process::menuState;
-    return state.lastSelectedOpensSubmenu == 1 ? unsigned(cmdNone) : state.lastSelectedItem;
-}
-
 // The line item of the highlighted id, or -1. The table may describe another
 // submenu than the one highlighted, so an id beyond itemCount is not a line.
 int HighlightedLine() {
-    const unsigned id = HighlightedId();
+    const unsigned id = process::menuState.lastSelectedItem;
     if (!InRange(id, cmdLineFirst, cmdLineLast)) return -1;
     const int k = static_cast<int>(id - cmdLineFirst);
     return k < process::menuItems.itemCount ? k : -1;
 }
 
 int HighlightedKeywordSet() {
-    const unsigned id = HighlightedId();
+    const unsigned id = process::menuState.lastSelectedItem;
     return InRange(id, cmdGrepSetFirst, cmdGrepSetLast) ? static_cast<int>(id - cmdGrepSetFirst) : -1;
 }
 
 int HighlightedLauncher() {
-    const unsigned id = HighlightedId();
+    const unsigned id = process::menuState.lastSelectedItem;
     return InRange(id, cmdLauncherFirst, cmdLauncherLast) ? static_cast<int>(id - cmdLauncherFirst) : -1;
 }
 
@@ -95,7 +89,7 @@ bool RightButton() {
         CopyLineItem(k);
         return true;
     }
-    const unsigned id = HighlightedId();
+    const unsigned id = process::menuState.lastSelectedItem;
     if (InRange(id, cmdLineFirst, cmdLineLast) || id == cmdNone) return false;  // not a line of the table, or no command
     if (int n = HighlightedLauncher(); n >= 0) {
         if (!IsClipLauncher(n)) return false;

@@ -74,7 +74,6 @@ int TrackMenu(os::Window window, os::Menu root, const MenuPlacement& place) {
     state.alternateChoice = 0;
     // What an earlier showing left selected must not pass for this menu's selection.
     state.lastSelectedItem = 0;
-    state.lastSelectedOpensSubmenu = 0;
     state.lastSelectedMenu = nullptr;
     state.lastSelectByMouse = 0;
     state.buttonActedOn = 0;

@@ -34,14 +34,14 @@ void OnEnterIdle() { ReadLaunchers(kMaxLaunchers); }
 
 void OnMenuSelect(uint32_t wParam, os::Menu menu) {
     MenuState& state = process::menuState;
-    const uint16_t item = uint16_t(wParam & 0xFFFF);
     const unsigned flags = wParam >> 16;
+    // An item that opens a submenu comes by its position, which is no command.
+    const uint16_t item = flags & os::kMfPopup ? uint16_t(cmdNone) : uint16_t(wParam & 0xFFFF);
     // A right press left to the menu belongs to the item it was pressed on: the
     // highlight moving on (not the menu closing) takes it back.
     if (menu && (item != state.lastSelectedItem || menu != state.lastSelectedMenu)) state.alternateChoice = 0;
     state.lastSelectedItem = item;
     state.lastSelectedMenu = menu;
-    state.lastSelectedOpensSubmenu = flags & os::kMfPopup ? 1 : 0;
     state.lastSelectByMouse = flags & kMfMouseSelect ? 1 : 0;
 }
 
